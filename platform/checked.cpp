@@ -1,0 +1,127 @@
+// Checked integer arithmetic and number conversions.
+#include "checked.h"
+#include "errors.h"
+
+#include <cfenv>
+#include <cmath>
+#include <limits>
+
+namespace velsora {
+
+namespace {
+Integer checked(long value)
+{
+    if (value < std::numeric_limits<Integer>::min() || value > std::numeric_limits<Integer>::max()) {
+        throw OverflowError();
+    }
+    return static_cast<Integer>(value);
+}
+
+double finite(double value)
+{
+    if (!std::isfinite(value)) {
+        throw FloatingPointError();
+    }
+    return value;
+}
+} // namespace
+
+Integer add(Integer a, Integer b) { return checked(long{a} + long{b}); }
+Integer sub(Integer a, Integer b) { return checked(long{a} - long{b}); }
+Integer mul(Integer a, Integer b) { return checked(long{a} * long{b}); }
+
+Integer idiv(Integer a, Integer b)
+{
+    if (b == 0) {
+        throw FloatingPointError();
+    }
+    return checked(long{a} / long{b});
+}
+
+Integer mod(Integer a, Integer b)
+{
+    if (b == 0) {
+        throw FloatingPointError();
+    }
+    return checked(long{a} % long{b});
+}
+
+Byte toByte(Integer value)
+{
+    if (value < 0 || value > std::numeric_limits<Byte>::max()) {
+        throw OverflowError();
+    }
+    return static_cast<Byte>(value);
+}
+
+Byte increment(Byte value)
+{
+    if (value == std::numeric_limits<Byte>::max()) {
+        throw OverflowError();
+    }
+    return static_cast<Byte>(value + 1);
+}
+
+double fadd(double a, double b) { return finite(finite(a) + finite(b)); }
+double fmul(double a, double b) { return finite(finite(a) * finite(b)); }
+
+double ParseNumber(const QString& text)
+{
+    // Leading blanks, an optional sign, digits, an optional fraction; the rest is ignored.
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && (text[i] == u' ' || text[i] == u'\t')) {
+        ++i;
+    }
+    const qsizetype start = i;
+    if (i < n && (text[i] == u'-' || text[i] == u'+')) {
+        ++i;
+    }
+    const qsizetype digitsStart = i;
+    while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
+        ++i;
+    }
+    if (i < n && text[i] == u'.') {
+        ++i;
+        while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
+            ++i;
+        }
+    }
+    if (i == digitsStart || (i == digitsStart + 1 && text[digitsStart] == u'.')) {
+        return 0.0;
+    }
+    bool ok = false;
+    const double value = text.mid(start, i - start).toDouble(&ok);
+    return ok ? value : 0.0;
+}
+
+Integer RoundToInteger(double number)
+{
+    if (!std::isfinite(number)) {
+        throw OverflowError();
+    }
+    const int saved = std::fegetround();
+    std::fesetround(FE_TONEAREST);
+    const double rounded = std::nearbyint(number);
+    std::fesetround(saved);
+    if (rounded < std::numeric_limits<Integer>::min() || rounded > std::numeric_limits<Integer>::max()) {
+        throw OverflowError();
+    }
+    return static_cast<Integer>(rounded);
+}
+
+QString FormatInteger(Integer value) { return QString::number(value); }
+
+Single ToSingle(double number)
+{
+    if (std::isnan(number)) {
+        throw FloatingPointError();
+    }
+    const auto single = static_cast<Single>(number);
+    if (std::isinf(single)) {
+        throw OverflowError();
+    }
+    return single;
+}
+
+} // namespace velsora

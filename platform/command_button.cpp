@@ -1,0 +1,36 @@
+// Push buttons of the window and of the board.
+#include "command_button.h"
+#include "faults.h"
+
+namespace velsora {
+
+CommandButton::CommandButton(QWidget* parent) : Control(new QPushButton(parent))
+{
+    // Clicks come from the mouse or from Space; Enter must not trigger a default button.
+    button()->setAutoDefault(false);
+}
+
+QPushButton* CommandButton::button() const { return static_cast<QPushButton*>(widget()); }
+
+QString CommandButton::Caption() const { return button()->text(); }
+
+void CommandButton::setCaption(const QString& caption)
+{
+    faults::beforeWrite("Caption");
+    button()->setText(caption);
+}
+
+void CommandButton::onClick(std::function<void()> handler)
+{
+    QObject::connect(button(), &QPushButton::clicked, button(), [h = std::move(handler)] { h(); });
+}
+
+std::unique_ptr<CommandButton> CommandButton::loadCopy() const
+{
+    auto copy = std::make_unique<CommandButton>(widget()->parentWidget());
+    copy->copyLookOf(*this);
+    copy->button()->setText(Caption());
+    return copy;
+}
+
+} // namespace velsora

@@ -1,0 +1,54 @@
+// Catches every error at the event dispatch and tells the player in a message box.
+#include "event_boundary.h"
+#include "errors.h"
+
+#include <QMessageBox>
+#include <exception>
+
+namespace velsora {
+
+EventBoundary::EventBoundary(QWidget* owner) : owner_(owner)
+{
+    reporter_ = [this](const Report& r) {
+        QMessageBox::critical(owner_, QStringLiteral("Velsora"), messageFor(r));
+    };
+}
+
+void EventBoundary::setReporter(Reporter reporter) { reporter_ = std::move(reporter); }
+
+void EventBoundary::run(const char* handler, const std::function<void()>& body) noexcept
+{
+    const QString name = QString::fromLatin1(handler);
+    try {
+        body();
+    } catch (const RuntimeError& e) {
+        report({name, e.number(), e.description()});
+    } catch (const std::bad_alloc&) {
+        report({name, 7, QStringLiteral("Няма достатъчно памет")});
+    } catch (const std::exception& e) {
+        report({name, 0, QString::fromLocal8Bit(e.what())});
+    } catch (...) {
+        report({name, 0, QStringLiteral("Неизвестна грешка")});
+    }
+}
+
+QString EventBoundary::messageFor(const Report& report)
+{
+    return QStringLiteral("Грешка %1 при %2:\n%3.\n\nДействието е прекъснато. Направените дотук промени "
+                          "остават, а играта продължава.")
+        .arg(report.number)
+        .arg(report.handler, report.description);
+}
+
+void EventBoundary::report(const Report& r) noexcept
+{
+    try {
+        if (reporter_) {
+            reporter_(r);
+        }
+    } catch (...) {
+        // Reporting must never let an exception reach the event loop.
+    }
+}
+
+} // namespace velsora

@@ -1,0 +1,57 @@
+// Labels: the title, the hidden corner label and the sum labels.
+#include "label.h"
+#include "faults.h"
+
+#include <QMouseEvent>
+
+namespace velsora {
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+}
+
+Label::Label(QWidget* parent) : Control(new ClickableLabel(parent)) {}
+
+QLabel* Label::label() const { return static_cast<QLabel*>(widget()); }
+
+QString Label::Caption() const { return label()->text(); }
+
+void Label::setCaption(const QString& caption)
+{
+    faults::beforeWrite("Caption");
+    label()->setText(caption);
+}
+
+void Label::setSingleBorder()
+{
+    label()->setFrameShape(QFrame::Box);
+    label()->setFrameShadow(QFrame::Plain);
+    label()->setLineWidth(1);
+}
+
+void Label::setCentered() { label()->setAlignment(Qt::AlignCenter); }
+
+void Label::onClick(std::function<void()> handler)
+{
+    auto* clickable = static_cast<ClickableLabel*>(widget());
+    QObject::connect(clickable, &ClickableLabel::clicked, clickable, [h = std::move(handler)] { h(); });
+}
+
+std::unique_ptr<Label> Label::loadCopy() const
+{
+    auto copy = std::make_unique<Label>(widget()->parentWidget());
+    copy->copyLookOf(*this);
+    QLabel* to = copy->label();
+    to->setFrameShape(label()->frameShape());
+    to->setFrameShadow(label()->frameShadow());
+    to->setLineWidth(label()->lineWidth());
+    to->setAlignment(label()->alignment());
+    to->setText(Caption());
+    return copy;
+}
+
+} // namespace velsora

@@ -1,0 +1,42 @@
+// A text label with optional border and centred text that reports clicks.
+#pragma once
+
+#include "control.h"
+
+#include <QLabel>
+#include <functional>
+#include <memory>
+
+namespace velsora {
+
+// QLabel has no click signal; the title label needs one.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+class Label : public Control {
+public:
+    explicit Label(QWidget* parent);
+
+    [[nodiscard]] QString Caption() const;
+    void setCaption(const QString& caption);
+
+    // Design-time looks.
+    void setSingleBorder();
+    void setCentered();
+
+    void onClick(std::function<void()> handler);
+    [[nodiscard]] std::unique_ptr<Label> loadCopy() const;
+
+    [[nodiscard]] QLabel* label() const;
+};
+
+} // namespace velsora

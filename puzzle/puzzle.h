@@ -1,0 +1,36 @@
+// The magic-square board: its side N, the board procedures and the click handlers.
+#pragma once
+
+#include "form_controls.h"
+#include "platform/checked.h"
+
+namespace velsora {
+
+// All game state lives in the controls; the only other state is N.
+// Cell k stands in column k \ N and row k Mod N.
+class Puzzle {
+public:
+    explicit Puzzle(FormControls controls) : c_(controls) {}
+
+    // Start: hides the picture and itself, reads N from the list, builds and resets the board.
+    void Command2_Click();
+    // A cell: places the selected number into an empty cell, or takes the cell's number back.
+    void Command1_Click(Integer Index);
+    // Clear: rebuilds the board for the same N and refills the pool.
+    void Command3_Click();
+
+    // Loads, places and shows the sum labels and cells for N, then writes the sums.
+    void BuildBoard();
+    // Refills the pool with 1..N*N, empties every cell and zeroes the row sums.
+    void ResetBoard();
+    // Writes every row sum, then every column sum, from the cells' captions.
+    void UpdateSums();
+
+    // The side length: 0 until Start.
+    Integer N = 0;
+
+private:
+    FormControls c_;
+};
+
+} // namespace velsora

@@ -1,0 +1,29 @@
+// Row and column sums of the board.
+#include "puzzle.h"
+
+namespace velsora {
+
+namespace {
+// Adds the cell's number to the running sum in double precision and rounds back.
+Integer addCell(Integer sum, const CommandButton& cell)
+{
+    return RoundToInteger(fadd(sum, ParseNumber(cell.Caption())));
+}
+} // namespace
+
+void Puzzle::UpdateSums()
+{
+    const Integer last = sub(N, 1);
+    ForEach(0, last, [&](Integer r) {
+        Integer s = 0;
+        ForEach(0, last, [&](Integer c) { s = addCell(s, c_.Command1(add(r, mul(N, c)))); });
+        c_.Label1(r).setCaption(FormatInteger(s));
+    });
+    ForEach(0, last, [&](Integer c) {
+        Integer s = 0;
+        ForEach(0, last, [&](Integer r) { s = addCell(s, c_.Command1(add(r, mul(N, c)))); });
+        c_.Label1(add(N, c)).setCaption(FormatInteger(s));
+    });
+}
+
+} // namespace velsora

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Takes a screenshot of the real program's window under Xvfb: tools/screenshot.sh BINARY OUT.png [xdotool steps...]
+# Each extra argument is one xdotool command run after the window maps; WID stands for the window,
+# e.g. "mousemove --window WID 420 120 click 1".
+set -euo pipefail
+binary=$1
+out=$2
+shift 2
+
+for tool in Xvfb xdotool import xwininfo; do
+    command -v "$tool" >/dev/null || { echo "screenshot.sh needs $tool (xvfb, xdotool, imagemagick, x11-utils)" >&2; exit 1; }
+done
+
+display=:$((90 + RANDOM % 400))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
+xvfb=$!
+trap 'kill "$app" "$xvfb" 2>/dev/null || true' EXIT
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+"$binary" &
+app=$!
+wid=""
+for _ in $(seq 100); do
+    wid=$(xdotool search --sync --onlyvisible --name 'Velsora' 2>/dev/null | head -n 1) && [ -n "$wid" ] && break
+    sleep 0.1
+done
+[ -n "$wid" ] || { echo "the window did not map" >&2; exit 1; }
+sleep 0.5
+for step in "$@"; do
+    # shellcheck disable=SC2086 # each step is a list of xdotool words
+    xdotool ${step//WID/$wid}
+    sleep 0.15
+done
+sleep 0.3
+import -window "$wid" "$out"
+echo "wrote $out"

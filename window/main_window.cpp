@@ -1,0 +1,98 @@
+// Window attributes, handler wiring, tab order and the load-time set-up.
+#include "main_window.h"
+#include "platform/twips.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+#include <QIcon>
+#include <QScreen>
+
+namespace velsora {
+
+QFont formFont()
+{
+    QFont font(QStringLiteral("Times New Roman"), 12);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    return font;
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const int size : {32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/velsora/icons/velsora-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
+void applyAppearance()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setApplicationName(QStringLiteral("Velsora"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+}
+
+MainWindow::MainWindow()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowCloseButtonHint),
+      boundary_(this),
+      controls_(this),
+      puzzle_(FormControls{controls_.Command1, controls_.Label1, controls_.List1, controls_.Command2,
+                           controls_.Image1})
+{
+    setObjectName(QStringLiteral("Velsora"));
+    setFont(formFont());
+    setWindowTitle(windowCaption());
+    setWindowIcon(programIcon());
+    QPalette lilac = palette();
+    lilac.setColor(QPalette::Window, QColor(192, 192, 255));
+    setPalette(lilac);
+    setAutoFillBackground(true);
+    setFixedSize(toPixels(kClientWidth), toPixels(kClientHeight));
+
+    connectHandlers();
+    setTabOrder();
+    Form_Load();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    // The first visible control in tab order that takes the focus.
+    controls_.List1.widget()->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::Form_Load()
+{
+    boundary_.run("Form_Load", [this] { controls_.List1.setListIndex(1); });
+}
+
+void MainWindow::Label2_Click(Integer /*Index*/) {}
+
+void MainWindow::connectHandlers()
+{
+    controls_.Command1.onClick([this](Integer index) {
+        boundary_.run("Command1_Click", [this, index] { puzzle_.Command1_Click(index); });
+    });
+    controls_.Command2.onClick([this] { boundary_.run("Command2_Click", [this] { puzzle_.Command2_Click(); }); });
+    controls_.Command3.onClick([this] { boundary_.run("Command3_Click", [this] { puzzle_.Command3_Click(); }); });
+    controls_.Label2.onClick([this](Integer index) {
+        boundary_.run("Label2_Click", [this, index] { Label2_Click(index); });
+    });
+}
+
+void MainWindow::setTabOrder()
+{
+    // Tab indexes of the design: cell template, list, Start, help text, spare text box, Clear.
+    // Labels and the picture never take the focus.
+    const std::array<QWidget*, 6> chain{controls_.Command1(0).widget(), controls_.List1.widget(),
+                                        controls_.Command2.widget(),    controls_.Text1(0).widget(),
+                                        controls_.Text1(1).widget(),    controls_.Command3.widget()};
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    }
+}
+
+} // namespace velsora

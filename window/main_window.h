@@ -1,0 +1,45 @@
+// The program's only window: its attributes, its controls and the dispatch of their events.
+#pragma once
+
+#include "design_controls.h"
+#include "platform/event_boundary.h"
+#include "puzzle/puzzle.h"
+
+#include <QIcon>
+#include <QWidget>
+
+namespace velsora {
+
+class MainWindow : public QWidget {
+public:
+    MainWindow();
+
+    [[nodiscard]] DesignControls& controls() noexcept { return controls_; }
+    [[nodiscard]] Puzzle& puzzle() noexcept { return puzzle_; }
+    [[nodiscard]] EventBoundary& boundary() noexcept { return boundary_; }
+
+    // Client area in twips.
+    static constexpr int kClientWidth = 7635;
+    static constexpr int kClientHeight = 7890;
+
+private:
+    void Form_Load();
+    void Label2_Click(Integer Index);
+    void connectHandlers();
+    void setTabOrder();
+
+    EventBoundary boundary_;
+    DesignControls controls_;
+    Puzzle puzzle_;
+};
+
+// The program's icon in every size we draw.
+QIcon programIcon();
+
+// Application-wide look: the style that paints coloured button faces, names and version.
+void applyAppearance();
+
+// The window's font, taken by every control: Times New Roman, 12 pt, regular.
+QFont formFont();
+
+} // namespace velsora
