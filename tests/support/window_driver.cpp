@@ -1,0 +1,125 @@
+// Real mouse clicks on the window's controls, and readings of what they show.
+#include "window_driver.h"
+
+#include <QApplication>
+#include <QTest>
+
+namespace velsora::testing {
+
+WindowDriver::WindowDriver() : window_(std::make_unique<MainWindow>())
+{
+    window_->boundary().setReporter([this](const EventBoundary::Report& r) { errors_.push_back(r); });
+    window_->show();
+    if (!QTest::qWaitForWindowExposed(window_.get())) {
+        qWarning("the window was not exposed");
+    }
+}
+
+WindowDriver::~WindowDriver() = default;
+
+void WindowDriver::clickRow(int row, Qt::KeyboardModifiers modifiers)
+{
+    QListWidget* list = controls().List1.list();
+    list->doItemsLayout();
+    QListWidgetItem* item = list->item(row);
+    if (item == nullptr) {
+        qWarning("no list row %d", row);
+        return;
+    }
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(item).center());
+}
+
+void WindowDriver::selectItem(const QString& text)
+{
+    const QStringList items = pool();
+    const auto row = items.indexOf(text);
+    if (row < 0) {
+        qWarning("no list item %s", qPrintable(text));
+        return;
+    }
+    clickRow(static_cast<int>(row));
+}
+
+void WindowDriver::clickStart() { QTest::mouseClick(controls().Command2.button(), Qt::LeftButton); }
+
+void WindowDriver::clickClear() { QTest::mouseClick(controls().Command3.button(), Qt::LeftButton); }
+
+void WindowDriver::clickCell(Integer k) { QTest::mouseClick(controls().Command1(k).button(), Qt::LeftButton); }
+
+void WindowDriver::start(const QString& size)
+{
+    selectItem(size);
+    clickStart();
+}
+
+QStringList WindowDriver::pool()
+{
+    QStringList items;
+    QListWidget* list = controls().List1.list();
+    for (int i = 0; i < list->count(); ++i) {
+        items << list->item(i)->text();
+    }
+    return items;
+}
+
+Integer WindowDriver::selectedRow() { return controls().List1.ListIndex(); }
+
+QStringList WindowDriver::cells()
+{
+    QStringList texts;
+    for (int k = 0; k < N() * N(); ++k) {
+        texts << controls().Command1(static_cast<Integer>(k)).button()->text();
+    }
+    return texts;
+}
+
+QStringList WindowDriver::labels()
+{
+    QStringList texts;
+    for (int k = 0; k < 2 * N(); ++k) {
+        texts << controls().Label1(static_cast<Integer>(k)).label()->text();
+    }
+    return texts;
+}
+
+QStringList expectedSums(const QStringList& cells, int n)
+{
+    QStringList sums;
+    for (int r = 0; r < n; ++r) {
+        int s = 0;
+        for (int c = 0; c < n; ++c) {
+            s += cells[r + n * c].toInt();
+        }
+        sums << QString::number(s);
+    }
+    for (int c = 0; c < n; ++c) {
+        int s = 0;
+        for (int r = 0; r < n; ++r) {
+            s += cells[r + n * c].toInt();
+        }
+        sums << QString::number(s);
+    }
+    return sums;
+}
+
+QStringList siameseSquare(int n)
+{
+    QStringList cells(n * n);
+    int r = 0;
+    int c = n / 2;
+    for (int v = 1; v <= n * n; ++v) {
+        cells[r + n * c] = QString::number(v);
+        const int upRow = (r + n - 1) % n;
+        const int rightCol = (c + 1) % n;
+        if (cells[upRow + n * rightCol].isEmpty()) {
+            r = upRow;
+            c = rightCol;
+        } else {
+            r = (r + 1) % n;
+        }
+    }
+    return cells;
+}
+
+} // namespace velsora::testing

@@ -1,0 +1,53 @@
+// Drives a fresh main window the way a player does: real clicks on real controls.
+#pragma once
+
+#include "window/main_window.h"
+
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+namespace velsora::testing {
+
+class WindowDriver {
+public:
+    WindowDriver(); // a new, shown window whose error reports are recorded, not shown
+    ~WindowDriver();
+    WindowDriver(const WindowDriver&) = delete;
+    WindowDriver& operator=(const WindowDriver&) = delete;
+    WindowDriver(WindowDriver&&) = delete;
+    WindowDriver& operator=(WindowDriver&&) = delete;
+
+    [[nodiscard]] MainWindow& window() { return *window_; }
+    [[nodiscard]] DesignControls& controls() { return window_->controls(); }
+    [[nodiscard]] Integer N() { return window_->puzzle().N; }
+
+    // Clicks, as the player makes them.
+    void clickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void selectItem(const QString& text); // clicks the list item with this text
+    void clickStart();
+    void clickClear();
+    void clickCell(Integer k);
+    void start(const QString& size); // selects the size and presses Start
+
+    // What the player sees.
+    [[nodiscard]] QStringList pool();
+    [[nodiscard]] Integer selectedRow();
+    [[nodiscard]] QStringList cells();  // captions of Command1(0..N*N-1)
+    [[nodiscard]] QStringList labels(); // captions of Label1(0..2N-1)
+
+    // Errors the event boundary caught since the window opened.
+    [[nodiscard]] const std::vector<EventBoundary::Report>& errors() const { return errors_; }
+
+private:
+    std::unique_ptr<MainWindow> window_;
+    std::vector<EventBoundary::Report> errors_;
+};
+
+// Sum of every row, then every column, recomputed from the captions alone.
+[[nodiscard]] QStringList expectedSums(const QStringList& cells, int n);
+
+// The Siamese magic square of odd side n, as cell texts in board order (column by column).
+[[nodiscard]] QStringList siameseSquare(int n);
+
+} // namespace velsora::testing

@@ -1,0 +1,118 @@
+// Control arrays: loaded members copy member 0, and bad loads and unloads fail clearly.
+#include "support/test_main.h"
+#include "support/window_driver.h"
+
+#include "platform/errors.h"
+
+#include <QSignalSpy>
+
+using velsora::ControlArrayError;
+using velsora::testing::WindowDriver;
+
+class TestControlArray : public QObject {
+    Q_OBJECT
+private slots:
+    void loadCopiesTemplate();
+    void loadedLabelCopiesBorder();
+    void errors_data();
+    void errors();
+    void unloadDestroysAndFreesIndex();
+    void clicksCarryIndex();
+};
+
+void TestControlArray::loadCopiesTemplate()
+{
+    WindowDriver d;
+    auto& cells = d.controls().Command1;
+    cells(0).setCaption(QStringLiteral("0"));
+    cells.Load(7);
+    const velsora::CommandButton& copy = cells(7);
+    QCOMPARE(copy.Caption(), QStringLiteral("0"));
+    QCOMPARE(copy.Left(), 840.0f);
+    QCOMPARE(copy.Top(), 600.0f);
+    QCOMPARE(copy.Width(), 420.0f);
+    QCOMPARE(copy.Height(), 420.0f);
+    QCOMPARE(copy.Visible(), false);
+    QVERIFY(copy.widget()->isHidden());
+    QCOMPARE(copy.widget()->geometry(), QRect(56, 40, 28, 28));
+    QCOMPARE(copy.button()->palette().color(QPalette::Button), QColor(128, 128, 255));
+    QCOMPARE(copy.widget()->font(), d.window().font());
+    QCOMPARE(cells.count(), 2);
+}
+
+void TestControlArray::loadedLabelCopiesBorder()
+{
+    WindowDriver d;
+    auto& labels = d.controls().Label1;
+    labels.Load(3);
+    QLabel* copy = labels(3).label();
+    QCOMPARE(copy->frameShape(), QFrame::Box);
+    QCOMPARE(copy->lineWidth(), 1);
+    QCOMPARE(copy->alignment(), Qt::AlignCenter);
+    QCOMPARE(copy->autoFillBackground(), true);
+    QCOMPARE(copy->font(), d.window().font());
+}
+
+void TestControlArray::errors_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("number");
+    QTest::newRow("load an existing member") << "load" << 0 << 360;
+    QTest::newRow("load a negative index") << "load" << -1 << 340;
+    QTest::newRow("unload a missing member") << "unload" << 5 << 340;
+    QTest::newRow("unload the design-time member") << "unload" << 0 << 362;
+    QTest::newRow("read a missing member") << "read" << 1 << 340;
+}
+
+void TestControlArray::errors()
+{
+    QFETCH(QString, action);
+    QFETCH(int, index);
+    QFETCH(int, number);
+    WindowDriver d;
+    auto& cells = d.controls().Command1;
+    const auto k = static_cast<velsora::Integer>(index);
+    try {
+        if (action == QLatin1String("load")) {
+            cells.Load(k);
+        } else if (action == QLatin1String("unload")) {
+            cells.Unload(k);
+        } else {
+            (void)cells(k).Caption();
+        }
+        QFAIL("no error raised");
+    } catch (const ControlArrayError& e) {
+        QCOMPARE(e.number(), number);
+        QVERIFY2(e.description().contains(QStringLiteral("Command1(%1)").arg(index)), qPrintable(e.description()));
+    }
+    QCOMPARE(cells.count(), 1);
+}
+
+void TestControlArray::unloadDestroysAndFreesIndex()
+{
+    WindowDriver d;
+    auto& cells = d.controls().Command1;
+    cells.Load(1);
+    QPointer<QWidget> widget = cells(1).widget();
+    cells.Unload(1);
+    QVERIFY(widget.isNull());
+    QVERIFY(!cells.exists(1));
+    cells.Load(1);
+    QVERIFY(cells.exists(1));
+}
+
+void TestControlArray::clicksCarryIndex()
+{
+    WindowDriver d;
+    auto& cells = d.controls().Command1;
+    std::vector<velsora::Integer> clicked;
+    cells.onClick([&](velsora::Integer k) { clicked.push_back(k); });
+    cells.Load(4);
+    cells(4).setVisible(true);
+    QTest::mouseClick(cells(4).button(), Qt::LeftButton);
+    QCOMPARE(clicked, std::vector<velsora::Integer>{4});
+}
+
+VELSORA_TEST_MAIN(TestControlArray)
+#include "tst_control_array.moc"

@@ -1,0 +1,94 @@
+// The event boundary: a failing handler keeps what it changed, the player is told, the game goes on.
+#include "support/test_main.h"
+#include "support/window_driver.h"
+
+#include "platform/errors.h"
+#include "platform/faults.h"
+
+#include <QMessageBox>
+#include <QTimer>
+
+using velsora::testing::WindowDriver;
+
+class TestEventBoundary : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { velsora::faults::disarm(); }
+    void failureKeepsEarlierChanges();
+    void messageBoxTellsThePlayer();
+    void anyExceptionIsCaught_data();
+    void anyExceptionIsCaught();
+};
+
+void TestEventBoundary::failureKeepsEarlierChanges()
+{
+    WindowDriver d;
+    d.start(QStringLiteral("3"));
+    d.selectItem(QStringLiteral("5"));
+    velsora::faults::failAfter(1); // the caption is written, removing the item fails
+    d.clickCell(4);
+    QCOMPARE(d.errors().size(), std::size_t{1});
+    QCOMPARE(d.errors()[0].handler, QStringLiteral("Command1_Click"));
+    QCOMPARE(d.cells()[4], QStringLiteral("5"));
+    QVERIFY(d.pool().contains(QStringLiteral("5")));
+    QCOMPARE(d.labels()[1], QStringLiteral("0")); // the sums were not reached
+
+    // The window goes on: the next click takes the number back and the sums follow.
+    d.controls().List1.setListIndex(-1);
+    d.clickCell(4);
+    QCOMPARE(d.cells()[4], QString());
+    QCOMPARE(d.labels(), QStringList(6, QStringLiteral("0")));
+    QCOMPARE(d.errors().size(), std::size_t{1});
+}
+
+void TestEventBoundary::messageBoxTellsThePlayer()
+{
+    velsora::MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    velsora::faults::failAfter(0);
+    QTest::mouseClick(window.controls().Command2.button(), Qt::LeftButton);
+    QVERIFY2(shown.contains(QStringLiteral("Грешка 1000 при Command2_Click")), qPrintable(shown));
+    QVERIFY(shown.contains(QStringLiteral("играта продължава")));
+    QVERIFY(window.isVisible());
+}
+
+void TestEventBoundary::anyExceptionIsCaught_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("number");
+    QTest::newRow("overflow") << 0 << 6;
+    QTest::newRow("standard exception") << 1 << 0;
+    QTest::newRow("anything else") << 2 << 0;
+}
+
+void TestEventBoundary::anyExceptionIsCaught()
+{
+    QFETCH(int, kind);
+    QFETCH(int, number);
+    QWidget owner;
+    velsora::EventBoundary boundary(&owner);
+    std::vector<velsora::EventBoundary::Report> reports;
+    boundary.setReporter([&](const velsora::EventBoundary::Report& r) { reports.push_back(r); });
+    boundary.run("Handler", [kind] {
+        if (kind == 0) throw velsora::OverflowError();
+        if (kind == 1) throw std::logic_error("broken");
+        throw 42;
+    });
+    QCOMPARE(reports.size(), std::size_t{1});
+    QCOMPARE(reports[0].number, number);
+    QVERIFY(!reports[0].description.isEmpty());
+    // A reporter that itself fails is contained too.
+    boundary.setReporter([](const velsora::EventBoundary::Report&) { throw std::runtime_error("no screen"); });
+    boundary.run("Handler", [] { throw velsora::OverflowError(); });
+}
+
+VELSORA_TEST_MAIN(TestEventBoundary)
+#include "tst_event_boundary.moc"

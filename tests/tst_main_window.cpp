@@ -1,0 +1,253 @@
+// The start-up window against its design: every control, the window's attributes, focus and keys.
+#include "support/test_main.h"
+#include "support/window_driver.h"
+
+#include "platform/twips.h"
+
+#include <QFontInfo>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+
+using velsora::testing::WindowDriver;
+
+namespace {
+velsora::Control& controlNamed(velsora::DesignControls& c, const QString& name)
+{
+    if (name == QLatin1String("Command3")) return c.Command3;
+    if (name == QLatin1String("Text1(1)")) return c.Text1(1);
+    if (name == QLatin1String("Text1(0)")) return c.Text1(0);
+    if (name == QLatin1String("Command2")) return c.Command2;
+    if (name == QLatin1String("List1")) return c.List1;
+    if (name == QLatin1String("Command1(0)")) return c.Command1(0);
+    if (name == QLatin1String("Image1")) return c.Image1;
+    if (name == QLatin1String("Label2(1)")) return c.Label2(1);
+    if (name == QLatin1String("Label2(0)")) return c.Label2(0);
+    return c.Label1(0);
+}
+
+QString shownText(QWidget* w)
+{
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
+    if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+    if (auto* e = qobject_cast<QPlainTextEdit*>(w)) return e->toPlainText().left(20);
+    if (auto* list = qobject_cast<QListWidget*>(w)) {
+        QStringList items;
+        for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
+        return items.join(QLatin1Char(','));
+    }
+    return {};
+}
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void controls_data();
+    void controls();
+    void window();
+    void fontEverywhere();
+    void focusAndTabOrder();
+    void arrowKeysChooseSize();
+    void helpTextBox();
+    void titleClickDoesNothing();
+    void hiddenCornerLabel();
+    void pictureAtNaturalSize();
+};
+
+void TestMainWindow::controls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QColor>("background"); // invalid: the desktop's standard, or none
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("visible");
+    const QColor standard;
+    QTest::newRow("Command3") << "Command3" << "QPushButton" << QRect(5880, 2640, 1215, 375) << QColor(255, 0, 0)
+                              << "Чисти" << true;
+    QTest::newRow("Text1(1)") << "Text1(1)" << "QPlainTextEdit" << QRect(3000, 6960, 6375, 2535) << standard << ""
+                              << false;
+    QTest::newRow("Text1(0)") << "Text1(0)" << "QPlainTextEdit" << QRect(120, 6120, 7095, 1695) << standard
+                              << "Част от първите комп" << true;
+    QTest::newRow("Command2") << "Command2" << "QPushButton" << QRect(5880, 720, 1095, 375) << QColor(128, 128, 255)
+                              << "Начало" << true;
+    QTest::newRow("List1") << "List1" << "QListWidget" << QRect(6000, 1200, 855, 1200) << standard << "3,5,7,9,11"
+                           << true;
+    QTest::newRow("Command1(0)") << "Command1(0)" << "QPushButton" << QRect(840, 600, 420, 420)
+                                 << QColor(128, 128, 255) << "" << false;
+    QTest::newRow("Image1") << "Image1" << "QLabel" << QRect(240, 600, 5055, 3930) << standard << "" << true;
+    QTest::newRow("Label2(1)") << "Label2(1)" << "velsora::ClickableLabel" << QRect(7560, 0, 135, 135)
+                               << QColor(192, 192, 255) << "" << false;
+    QTest::newRow("Label2(0)") << "Label2(0)" << "velsora::ClickableLabel" << QRect(1320, 0, 5055, 375)
+                               << QColor(255, 192, 128) << "Velsora" << true;
+    QTest::newRow("Label1(0)") << "Label1(0)" << "velsora::ClickableLabel" << QRect(120, 600, 420, 420)
+                               << QApplication::palette().color(QPalette::Button) << "" << false;
+}
+
+void TestMainWindow::controls()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(QRect, twips);
+    QFETCH(QColor, background);
+    QFETCH(QString, text);
+    QFETCH(bool, visible);
+    WindowDriver d;
+    velsora::Control& control = controlNamed(d.controls(), name);
+    QWidget* w = control.widget();
+    QCOMPARE(QString::fromLatin1(w->metaObject()->className()), kind);
+    QCOMPARE(QRectF(control.Left(), control.Top(), control.Width(), control.Height()), QRectF(twips));
+    QCOMPARE(w->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+    QCOMPARE(control.Visible(), visible);
+    QCOMPARE(w->isVisible(), visible);
+    QCOMPARE(shownText(w), text);
+    QVERIFY(w->isEnabled());
+    if (background.isValid()) {
+        const auto role = qobject_cast<QPushButton*>(w) ? QPalette::Button : QPalette::Window;
+        QCOMPARE(w->palette().color(role), background);
+        if (role == QPalette::Window) QVERIFY(w->autoFillBackground());
+    } else {
+        QVERIFY2(!w->testAttribute(Qt::WA_SetPalette), "a standard background keeps the desktop's palette");
+    }
+}
+
+void TestMainWindow::window()
+{
+    WindowDriver d;
+    velsora::MainWindow& w = d.window();
+    QCOMPARE(w.objectName(), QStringLiteral("Velsora"));
+    QVERIFY(w.windowTitle().endsWith(QStringLiteral(" Velsora с нечетен брой")));
+    QVERIFY(w.windowTitle().startsWith(QStringLiteral("https://")));
+    QCOMPARE(w.size(), QSize(509, 526));
+    QCOMPARE(w.minimumSize(), w.maximumSize());
+    const Qt::WindowFlags flags = w.windowFlags();
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(flags & Qt::WindowSystemMenuHint);
+    QCOMPARE(w.palette().color(QPalette::Window), QColor(192, 192, 255));
+    QVERIFY(!w.windowIcon().isNull());
+    QCOMPARE(w.windowIcon().availableSizes().value(0), QSize(32, 32));
+    // Centred on the screen.
+    const QRect screen = w.screen()->availableGeometry();
+    QVERIFY(qAbs(w.frameGeometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(w.frameGeometry().center().y() - screen.center().y()) <= 1);
+}
+
+void TestMainWindow::fontEverywhere()
+{
+    WindowDriver d;
+    const QFont font = d.window().font();
+    QCOMPARE(font.family(), QStringLiteral("Times New Roman"));
+    QCOMPARE(font.pointSize(), 12);
+    QCOMPARE(font.weight(), QFont::Normal);
+    QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
+    // Times New Roman resolves to a metric-compatible face with Cyrillic glyphs.
+    QCOMPARE(QFontInfo(font).family(), QStringLiteral("Liberation Serif"));
+    QVERIFY(QFontMetrics(font).inFont(QChar(0x0427))); // Ч
+    const auto children = d.window().findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(children.size(), 10);
+    for (QWidget* child : children) {
+        QVERIFY2(!child->testAttribute(Qt::WA_SetFont), child->metaObject()->className());
+        QCOMPARE(child->font(), font);
+    }
+}
+
+void TestMainWindow::focusAndTabOrder()
+{
+    WindowDriver d;
+    d.window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&d.window()));
+    velsora::DesignControls& c = d.controls();
+    QCOMPARE(QApplication::focusWidget(), c.List1.widget());
+    // Hidden controls and labels are skipped; the cycle returns to the list.
+    const QList<QWidget*> expected{c.Command2.widget(), c.Text1(0).widget(), c.Command3.widget(),
+                                   c.List1.widget()};
+    for (QWidget* next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+}
+
+void TestMainWindow::arrowKeysChooseSize()
+{
+    WindowDriver d;
+    QListWidget* list = d.controls().List1.list();
+    QCOMPARE(d.selectedRow(), 1);
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(d.pool().value(d.selectedRow()), QStringLiteral("7"));
+    QTest::keyClick(list, Qt::Key_End);
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(d.pool().value(d.selectedRow()), QStringLiteral("11"));
+    QTest::keyClick(list, Qt::Key_Home);
+    QTest::keyClick(list, Qt::Key_Up);
+    QCOMPARE(d.pool().value(d.selectedRow()), QStringLiteral("3"));
+}
+
+void TestMainWindow::helpTextBox()
+{
+    WindowDriver d;
+    velsora::TextBox& help = d.controls().Text1(0);
+    QPlainTextEdit* edit = help.edit();
+    const QStringList lines = help.Text().split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 27); // 26 lines, each ended by CR LF
+    // One block a line, and the final line end leaves an empty last block; no CR is shown.
+    QCOMPARE(edit->document()->blockCount(), 27);
+    for (int i = 0; i < 26; ++i) {
+        QCOMPARE(edit->document()->findBlockByNumber(i).text(), lines[i]);
+    }
+    QVERIFY(!edit->toPlainText().contains(QLatin1Char('\r')));
+    QVERIFY(edit->isReadOnly());
+    QCOMPARE(edit->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    QCOMPARE(edit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    // Typing changes nothing; the text can still be selected.
+    edit->setFocus();
+    QTest::keyClicks(edit, QStringLiteral("abc"));
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QCOMPARE(edit->toPlainText(), QString(help.Text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QVERIFY(edit->textCursor().hasSelection());
+    // Long lines wrap: the 26 lines take more visual lines than blocks.
+    int visualLines = 0;
+    for (QTextBlock b = edit->document()->begin(); b.isValid(); b = b.next()) visualLines += b.lineCount();
+    QVERIFY(visualLines > 27);
+    QVERIFY(edit->verticalScrollBar()->maximum() > 0);
+}
+
+void TestMainWindow::titleClickDoesNothing()
+{
+    WindowDriver d;
+    velsora::DesignControls& c = d.controls();
+    QTest::mouseClick(c.Label2(0).widget(), Qt::LeftButton);
+    QCOMPARE(d.pool(), QStringList({"3", "5", "7", "9", "11"}));
+    QCOMPARE(d.selectedRow(), 1);
+    QCOMPARE(d.N(), 0);
+    QVERIFY(c.Image1.widget()->isVisible() && c.Command2.widget()->isVisible());
+    QCOMPARE(c.Command1.count(), 1);
+    QVERIFY(d.errors().empty());
+}
+
+void TestMainWindow::hiddenCornerLabel()
+{
+    WindowDriver d;
+    velsora::Label& corner = d.controls().Label2(1);
+    QCOMPARE(corner.widget()->toolTip(), QStringLiteral("Великденско яйце"));
+    QVERIFY(!corner.widget()->isVisible());
+    // Nothing under the top-right corner carries a tooltip.
+    QWidget* under = d.window().childAt(505, 3);
+    QVERIFY(under == nullptr || under->toolTip().isEmpty());
+}
+
+void TestMainWindow::pictureAtNaturalSize()
+{
+    WindowDriver d;
+    QLabel* picture = d.controls().Image1.label();
+    QVERIFY(!picture->hasScaledContents());
+    const QPixmap pixmap = picture->pixmap();
+    QCOMPARE(pixmap.deviceIndependentSize().toSize(), QSize(337, 262));
+}
+
+VELSORA_TEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"
