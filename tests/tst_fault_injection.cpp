@@ -1,0 +1,68 @@
+// A click interrupted at any write by a platform failure may double a number but never loses one.
+#include "support/test_main.h"
+#include "support/window_driver.h"
+
+#include "platform/faults.h"
+
+using velsora::Integer;
+using velsora::testing::WindowDriver;
+
+class TestFaultInjection : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { velsora::faults::disarm(); }
+    void interruptedMove_data();
+    void interruptedMove();
+};
+
+void TestFaultInjection::interruptedMove_data()
+{
+    QTest::addColumn<bool>("placing");
+    QTest::newRow("placing a number") << true;
+    QTest::newRow("taking a number back") << false;
+}
+
+void TestFaultInjection::interruptedMove()
+{
+    QFETCH(bool, placing);
+    // Fail the first write of the click, then the second, and so on until a click completes.
+    for (int allowed = 0;; ++allowed) {
+        WindowDriver d;
+        d.start(QStringLiteral("3"));
+        d.selectItem(QStringLiteral("5"));
+        d.clickCell(4);
+        if (placing) {
+            d.selectItem(QStringLiteral("7"));
+        }
+        const Integer cell = placing ? 0 : 4;
+        const QString moved = placing ? QStringLiteral("7") : QStringLiteral("5");
+
+        velsora::faults::failAfter(allowed);
+        d.clickCell(cell);
+        velsora::faults::disarm();
+        const bool failed = !d.errors().empty();
+
+        QStringList everywhere = d.pool();
+        for (const QString& c : d.cells()) {
+            if (!c.isEmpty()) everywhere << c;
+        }
+        for (int v = 1; v <= 9; ++v) {
+            const QString number = QString::number(v);
+            const auto times = everywhere.count(number);
+            QVERIFY2(times >= 1, qPrintable(QStringLiteral("%1 lost after %2 writes").arg(number).arg(allowed)));
+            QVERIFY(times == 1 || (number == moved && times == 2 && failed));
+        }
+        if (!failed) {
+            QVERIFY(allowed > 2); // the move's two writes and at least one sum label
+            QCOMPARE(d.labels(), velsora::testing::expectedSums(d.cells(), 3));
+            break;
+        }
+        // Clear mends a doubled number.
+        d.clickClear();
+        QCOMPARE(d.pool().size(), 9);
+        QCOMPARE(d.errors().size(), std::size_t{1});
+    }
+}
+
+VELSORA_TEST_MAIN(TestFaultInjection)
+#include "tst_fault_injection.moc"

@@ -1,0 +1,94 @@
+// Long seeded random play: every number stays exactly once on the board or in the pool, and
+// every label shows the sum recomputed from the captions. Run with --seed N to repeat a run.
+#include "support/test_main.h"
+#include "support/window_driver.h"
+
+#include <QRandomGenerator>
+
+using velsora::Integer;
+using velsora::testing::expectedSums;
+using velsora::testing::WindowDriver;
+
+namespace {
+quint32 seed = 0;
+}
+
+class TestInvariant : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { qInfo("seed %u (repeat with --seed %u)", seed, seed); }
+    void randomPlay_data();
+    void randomPlay();
+};
+
+void TestInvariant::randomPlay_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("steps");
+    QTest::newRow("N = 3") << 3 << 3000;
+    QTest::newRow("N = 5") << 5 << 3000;
+    QTest::newRow("N = 7") << 7 << 2000;
+    QTest::newRow("N = 11") << 11 << 2500;
+}
+
+void TestInvariant::randomPlay()
+{
+    QFETCH(int, n);
+    QFETCH(int, steps);
+    QRandomGenerator random(seed + static_cast<quint32>(n));
+    WindowDriver d;
+    d.start(QString::number(n));
+    for (int step = 0; step < steps; ++step) {
+        const int roll = random.bounded(100);
+        const QString action = roll < 40 ? QStringLiteral("select") : roll < 44 ? QStringLiteral("deselect")
+                               : roll < 98                          ? QStringLiteral("cell")
+                                                                    : QStringLiteral("clear");
+        if (action == QLatin1String("select") && !d.pool().isEmpty()) {
+            d.clickRow(random.bounded(static_cast<int>(d.pool().size())));
+        } else if (action == QLatin1String("deselect") && d.selectedRow() >= 0) {
+            d.clickRow(d.selectedRow(), Qt::ControlModifier);
+        } else if (action == QLatin1String("cell")) {
+            d.clickCell(static_cast<Integer>(random.bounded(n * n)));
+        } else if (action == QLatin1String("clear")) {
+            d.clickClear();
+        }
+
+        const QStringList cells = d.cells();
+        QStringList all = d.pool();
+        for (const QString& cell : cells) {
+            if (!cell.isEmpty()) {
+                all << cell;
+            }
+        }
+        std::sort(all.begin(), all.end(), [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
+        QStringList expected;
+        for (int i = 1; i <= n * n; ++i) {
+            expected << QString::number(i);
+        }
+        if (all != expected || d.labels() != expectedSums(cells, n)) {
+            QFAIL(qPrintable(QStringLiteral("step %1 (%2) broke the board; seed %3").arg(step).arg(action).arg(seed)));
+        }
+    }
+    QVERIFY(d.errors().empty());
+}
+
+int main(int argc, char** argv)
+{
+    // Take --seed N out of the arguments before Qt Test reads them.
+    std::vector<char*> args;
+    seed = QRandomGenerator::global()->generate();
+    for (int i = 0; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
+            seed = static_cast<quint32>(QByteArray(argv[++i]).toULong());
+        } else {
+            args.push_back(argv[i]);
+        }
+    }
+    int count = static_cast<int>(args.size());
+    QApplication app(count, args.data());
+    velsora::applyAppearance();
+    TestInvariant test;
+    return QTest::qExec(&test, count, args.data());
+}
+
+#include "tst_invariant.moc"

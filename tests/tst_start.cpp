@@ -1,0 +1,132 @@
+// Start turns the size list into the pool and shows an empty board; the reset's limits.
+#include "support/test_main.h"
+#include "support/window_driver.h"
+
+#include "platform/errors.h"
+
+using velsora::Integer;
+using velsora::testing::WindowDriver;
+
+namespace {
+QStringList numbers(int from, int to)
+{
+    QStringList items;
+    for (int i = from; i <= to; ++i) {
+        items << QString::number(i);
+    }
+    return items;
+}
+} // namespace
+
+class TestStart : public QObject {
+    Q_OBJECT
+private slots:
+    void startState_data();
+    void startState();
+    void startWithoutSelectionDoesNothing();
+    void resetBelowThreeChangesNothing();
+    void resetOverflow_data();
+    void resetOverflow();
+};
+
+void TestStart::startState_data()
+{
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<bool>("keepLoadChoice");
+    QTest::newRow("the load-time choice 5") << "5" << true;
+    for (const char* size : {"3", "7", "9", "11"}) {
+        QTest::newRow(size) << size << false;
+    }
+}
+
+void TestStart::startState()
+{
+    QFETCH(QString, size);
+    QFETCH(bool, keepLoadChoice);
+    WindowDriver d;
+    if (keepLoadChoice) {
+        d.clickStart();
+    } else {
+        d.start(size);
+    }
+    const int n = size.toInt();
+    velsora::DesignControls& c = d.controls();
+    QCOMPARE(d.N(), n);
+    QCOMPARE(d.pool(), numbers(1, n * n));
+    QCOMPARE(d.selectedRow(), -1);
+    QCOMPARE(d.cells(), QStringList(n * n, QString()));
+    QCOMPARE(d.labels(), QStringList(2 * n, QStringLiteral("0")));
+    QVERIFY(!c.Command2.widget()->isVisible());
+    QVERIFY(!c.Image1.widget()->isVisible());
+    QVERIFY(c.Command1(0).widget()->isVisible());
+    QVERIFY(c.Label1(0).widget()->isVisible());
+    QVERIFY(d.errors().empty());
+}
+
+void TestStart::startWithoutSelectionDoesNothing()
+{
+    WindowDriver d;
+    d.clickRow(1, Qt::ControlModifier); // the player deselects "5"
+    QCOMPARE(d.selectedRow(), -1);
+    d.clickStart();
+    velsora::DesignControls& c = d.controls();
+    QCOMPARE(d.N(), 0);
+    QVERIFY(c.Command2.widget()->isVisible());
+    QVERIFY(c.Image1.widget()->isVisible());
+    QVERIFY(!c.Command1(0).widget()->isVisible());
+    QCOMPARE(d.pool(), QStringList({"3", "5", "7", "9", "11"}));
+    QVERIFY(d.errors().empty());
+    // The player picks a size and starts after all.
+    d.start(QStringLiteral("3"));
+    QCOMPARE(d.N(), 3);
+    QCOMPARE(d.pool(), numbers(1, 9));
+}
+
+void TestStart::resetBelowThreeChangesNothing()
+{
+    WindowDriver d;
+    velsora::Puzzle& puzzle = d.window().puzzle();
+    for (const Integer n : {Integer{0}, Integer{1}, Integer{2}}) {
+        puzzle.N = n;
+        puzzle.ResetBoard();
+        QCOMPARE(d.pool(), QStringList({"3", "5", "7", "9", "11"}));
+        QCOMPARE(d.selectedRow(), 1);
+    }
+}
+
+void TestStart::resetOverflow_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::newRow("N = 16: fails after the last cell") << 16;
+    QTest::newRow("N = 17: N*N - 1 does not fit a byte") << 17;
+}
+
+void TestStart::resetOverflow()
+{
+    QFETCH(int, n);
+    WindowDriver d;
+    velsora::Puzzle& puzzle = d.window().puzzle();
+    velsora::DesignControls& c = d.controls();
+    puzzle.N = static_cast<Integer>(n);
+    puzzle.BuildBoard();
+    for (int k = 0; k < n * n; ++k) {
+        c.Command1(static_cast<Integer>(k)).setCaption(QStringLiteral("x"));
+    }
+    for (int k = 0; k < 2 * n; ++k) {
+        c.Label1(static_cast<Integer>(k)).setCaption(QStringLiteral("y"));
+    }
+    QVERIFY_THROWS_EXCEPTION(velsora::OverflowError, puzzle.ResetBoard());
+    if (n == 16) {
+        // Every item appended and every cell emptied; the row labels were not reached.
+        QCOMPARE(d.pool(), numbers(1, 256));
+        QCOMPARE(d.cells(), QStringList(256, QString()));
+    } else {
+        // Only the list was emptied.
+        QVERIFY(d.pool().isEmpty());
+        QCOMPARE(d.cells(), QStringList(n * n, QStringLiteral("x")));
+    }
+    QCOMPARE(d.labels(), QStringList(2 * n, QStringLiteral("y")));
+}
+
+VELSORA_TEST_MAIN(TestStart)
+#include "tst_start.moc"
