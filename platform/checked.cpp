@@ -26,9 +26,18 @@ double finite(double value)
 }
 } // namespace
 
-Integer add(Integer a, Integer b) { return checked(long{a} + long{b}); }
-Integer sub(Integer a, Integer b) { return checked(long{a} - long{b}); }
-Integer mul(Integer a, Integer b) { return checked(long{a} * long{b}); }
+Integer add(Integer a, Integer b)
+{
+    return checked(long{a} + long{b});
+}
+Integer sub(Integer a, Integer b)
+{
+    return checked(long{a} - long{b});
+}
+Integer mul(Integer a, Integer b)
+{
+    return checked(long{a} * long{b});
+}
 
 Integer idiv(Integer a, Integer b)
 {
@@ -62,8 +71,14 @@ Byte increment(Byte value)
     return static_cast<Byte>(value + 1);
 }
 
-double fadd(double a, double b) { return finite(finite(a) + finite(b)); }
-double fmul(double a, double b) { return finite(finite(a) * finite(b)); }
+double fadd(double a, double b)
+{
+    return finite(finite(a) + finite(b));
+}
+double fmul(double a, double b)
+{
+    return finite(finite(a) * finite(b));
+}
 
 double ParseNumber(const QString& text)
 {
@@ -110,7 +125,10 @@ Integer RoundToInteger(double number)
     return static_cast<Integer>(rounded);
 }
 
-QString FormatInteger(Integer value) { return QString::number(value); }
+QString FormatInteger(Integer value)
+{
+    return QString::number(value);
+}
 
 Single ToSingle(double number)
 {

@@ -37,16 +37,14 @@ using Single = float;         // positions and sizes in twips
 
 // "For k = first To last" with the bound taken once and every step checked,
 // including the one past the last pass.
-template <class Body>
-void ForEach(Integer first, Integer last, Body&& body)
+template <class Body> void ForEach(Integer first, Integer last, Body&& body)
 {
     for (Integer k = first; k <= last; k = add(k, 1)) {
         body(k);
     }
 }
 
-template <class Body>
-void ForEachByte(Byte first, Byte last, Body&& body)
+template <class Body> void ForEachByte(Byte first, Byte last, Body&& body)
 {
     for (Byte k = first; k <= last; k = increment(k)) {
         body(k);

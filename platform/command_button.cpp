@@ -10,9 +10,15 @@ CommandButton::CommandButton(QWidget* parent) : Control(new QPushButton(parent))
     button()->setAutoDefault(false);
 }
 
-QPushButton* CommandButton::button() const { return static_cast<QPushButton*>(widget()); }
+QPushButton* CommandButton::button() const
+{
+    return static_cast<QPushButton*>(widget());
+}
 
-QString CommandButton::Caption() const { return button()->text(); }
+QString CommandButton::Caption() const
+{
+    return button()->text();
+}
 
 void CommandButton::setCaption(const QString& caption)
 {

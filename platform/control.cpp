@@ -7,7 +7,10 @@ namespace velsora {
 
 Control::Control(QWidget* widget) : widget_(widget) {}
 
-Control::~Control() { delete widget_.data(); }
+Control::~Control()
+{
+    delete widget_.data();
+}
 
 void Control::setLeft(Single left)
 {
@@ -48,7 +51,10 @@ void Control::setBackColor(const QColor& color)
     widget_->setAutoFillBackground(true);
 }
 
-void Control::setToolTipText(const QString& text) { widget_->setToolTip(text); }
+void Control::setToolTipText(const QString& text)
+{
+    widget_->setToolTip(text);
+}
 
 void Control::copyLookOf(const Control& source)
 {

@@ -14,18 +14,14 @@ namespace velsora {
 
 // T is a control with loadCopy() and onClick(). Members created at design time are
 // given to the array; loaded members are copies of member 0 and may be unloaded.
-template <class T>
-class ControlArray {
+template <class T> class ControlArray {
 public:
     ControlArray(QString name, std::unique_ptr<T> member0) : name_(std::move(name))
     {
         addDesignMember(0, std::move(member0));
     }
 
-    void addDesignMember(Integer index, std::unique_ptr<T> member)
-    {
-        store(index, std::move(member), true);
-    }
+    void addDesignMember(Integer index, std::unique_ptr<T> member) { store(index, std::move(member), true); }
 
     [[nodiscard]] T& operator()(Integer index) const
     {
@@ -38,7 +34,7 @@ public:
     [[nodiscard]] bool exists(Integer index) const noexcept
     {
         return index >= 0 && static_cast<std::size_t>(index) < slots_.size()
-            && slots_[static_cast<std::size_t>(index)].member != nullptr;
+               && slots_[static_cast<std::size_t>(index)].member != nullptr;
     }
 
     // Number of members that exist, design-time ones included.

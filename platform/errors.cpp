@@ -4,14 +4,15 @@
 namespace velsora {
 
 RuntimeError::RuntimeError(int number, const QString& description)
-    : std::runtime_error(description.toStdString()), number_(number), description_(description)
+    : std::runtime_error(description.toStdString())
+    , number_(number)
+    , description_(description)
 {
 }
 
 OverflowError::OverflowError() : RuntimeError(6, QStringLiteral("Препълване")) {}
 
-FloatingPointError::FloatingPointError()
-    : RuntimeError(16, QStringLiteral("Грешка при изчисление с плаваща запетая"))
+FloatingPointError::FloatingPointError() : RuntimeError(16, QStringLiteral("Грешка при изчисление с плаваща запетая"))
 {
 }
 
@@ -31,7 +32,7 @@ int numberOf(ControlArrayError::Kind kind)
 
 QString describe(ControlArrayError::Kind kind, const QString& array, int index)
 {
-    const QString member = QStringLiteral("%1(%2)").arg(array).arg(index);
+    QString member = QStringLiteral("%1(%2)").arg(array).arg(index);
     switch (kind) {
     case ControlArrayError::Kind::Missing:
         return QStringLiteral("Елементът %1 на масива от контроли не съществува").arg(member);
@@ -45,7 +46,8 @@ QString describe(ControlArrayError::Kind kind, const QString& array, int index)
 } // namespace
 
 ControlArrayError::ControlArrayError(Kind kind, const QString& array, int index)
-    : RuntimeError(numberOf(kind), describe(kind, array, index)), kind_(kind)
+    : RuntimeError(numberOf(kind), describe(kind, array, index))
+    , kind_(kind)
 {
 }
 

@@ -9,12 +9,13 @@ namespace velsora {
 
 EventBoundary::EventBoundary(QWidget* owner) : owner_(owner)
 {
-    reporter_ = [this](const Report& r) {
-        QMessageBox::critical(owner_, QStringLiteral("Velsora"), messageFor(r));
-    };
+    reporter_ = [this](const Report& r) { QMessageBox::critical(owner_, QStringLiteral("Velsora"), messageFor(r)); };
 }
 
-void EventBoundary::setReporter(Reporter reporter) { reporter_ = std::move(reporter); }
+void EventBoundary::setReporter(Reporter reporter)
+{
+    reporter_ = std::move(reporter);
+}
 
 void EventBoundary::run(const char* handler, const std::function<void()>& body) noexcept
 {

@@ -8,8 +8,14 @@ namespace {
 int remaining = -1; // -1: disarmed
 }
 
-void failAfter(int writesToAllow) { remaining = writesToAllow; }
-void disarm() { remaining = -1; }
+void failAfter(int writesToAllow)
+{
+    remaining = writesToAllow;
+}
+void disarm()
+{
+    remaining = -1;
+}
 
 void beforeWrite(const char* what)
 {

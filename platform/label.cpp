@@ -16,9 +16,15 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
 
 Label::Label(QWidget* parent) : Control(new ClickableLabel(parent)) {}
 
-QLabel* Label::label() const { return static_cast<QLabel*>(widget()); }
+QLabel* Label::label() const
+{
+    return static_cast<QLabel*>(widget());
+}
 
-QString Label::Caption() const { return label()->text(); }
+QString Label::Caption() const
+{
+    return label()->text();
+}
 
 void Label::setCaption(const QString& caption)
 {
@@ -33,7 +39,10 @@ void Label::setSingleBorder()
     label()->setLineWidth(1);
 }
 
-void Label::setCentered() { label()->setAlignment(Qt::AlignCenter); }
+void Label::setCentered()
+{
+    label()->setAlignment(Qt::AlignCenter);
+}
 
 void Label::onClick(std::function<void()> handler)
 {

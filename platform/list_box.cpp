@@ -15,7 +15,10 @@ ListBox::ListBox(QWidget* parent) : Control(new QListWidget(parent))
     list()->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
-QListWidget* ListBox::list() const { return static_cast<QListWidget*>(widget()); }
+QListWidget* ListBox::list() const
+{
+    return static_cast<QListWidget*>(widget());
+}
 
 Integer ListBox::ListCount() const
 {

@@ -9,8 +9,14 @@ Picture::Picture(QWidget* parent) : Control(new QLabel(parent))
     label()->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-QLabel* Picture::label() const { return static_cast<QLabel*>(widget()); }
+QLabel* Picture::label() const
+{
+    return static_cast<QLabel*>(widget());
+}
 
-void Picture::setPicture(const QPixmap& pixmap) { label()->setPixmap(pixmap); }
+void Picture::setPicture(const QPixmap& pixmap)
+{
+    label()->setPixmap(pixmap);
+}
 
 } // namespace velsora

@@ -17,7 +17,10 @@ TextBox::TextBox(QWidget* parent) : Control(new QPlainTextEdit(parent))
     box->setTabChangesFocus(true);
 }
 
-QPlainTextEdit* TextBox::edit() const { return static_cast<QPlainTextEdit*>(widget()); }
+QPlainTextEdit* TextBox::edit() const
+{
+    return static_cast<QPlainTextEdit*>(widget());
+}
 
 void TextBox::setText(const QString& text)
 {

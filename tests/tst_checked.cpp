@@ -197,8 +197,7 @@ void TestChecked::loops()
     QCOMPARE(seen, (std::vector<Integer>{-1, 0, 1}));
     // The step past 32767 overflows, after the last pass has run.
     int passes = 0;
-    QVERIFY_THROWS_EXCEPTION(velsora::OverflowError,
-                             velsora::ForEach(32766, 32767, [&](Integer) { ++passes; }));
+    QVERIFY_THROWS_EXCEPTION(velsora::OverflowError, velsora::ForEach(32766, 32767, [&](Integer) { ++passes; }));
     QCOMPARE(passes, 2);
 }
 

@@ -40,9 +40,10 @@ void TestInvariant::randomPlay()
     d.start(QString::number(n));
     for (int step = 0; step < steps; ++step) {
         const int roll = random.bounded(100);
-        const QString action = roll < 40 ? QStringLiteral("select") : roll < 44 ? QStringLiteral("deselect")
-                               : roll < 98                          ? QStringLiteral("cell")
-                                                                    : QStringLiteral("clear");
+        const QString action = roll < 40   ? QStringLiteral("select")
+                               : roll < 44 ? QStringLiteral("deselect")
+                               : roll < 98 ? QStringLiteral("cell")
+                                           : QStringLiteral("clear");
         if (action == QLatin1String("select") && !d.pool().isEmpty()) {
             d.clickRow(random.bounded(static_cast<int>(d.pool().size())));
         } else if (action == QLatin1String("deselect") && d.selectedRow() >= 0) {

@@ -8,6 +8,16 @@
 
 using velsora::testing::WindowDriver;
 
+namespace {
+void fill(velsora::ListBox& list, int count)
+{
+    list.Clear();
+    for (int i = 1; i <= count; ++i) {
+        list.AddItem(QString::number(i));
+    }
+}
+} // namespace
+
 class TestListBox : public QObject {
     Q_OBJECT
 private slots:
@@ -20,15 +30,6 @@ private slots:
     void ctrlClickDeselects();
     void badPositions_data();
     void badPositions();
-
-private:
-    static void fill(velsora::ListBox& list, int count)
-    {
-        list.Clear();
-        for (int i = 1; i <= count; ++i) {
-            list.AddItem(QString::number(i));
-        }
-    }
 };
 
 void TestListBox::removeSelected_data()

@@ -33,7 +33,8 @@ QString shownText(QWidget* w)
     if (auto* e = qobject_cast<QPlainTextEdit*>(w)) return e->toPlainText().left(20);
     if (auto* list = qobject_cast<QListWidget*>(w)) {
         QStringList items;
-        for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
+        for (int i = 0; i < list->count(); ++i)
+            items << list->item(i)->text();
         return items.join(QLatin1Char(','));
     }
     return {};
@@ -64,24 +65,30 @@ void TestMainWindow::controls_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("visible");
     const QColor standard;
-    QTest::newRow("Command3") << "Command3" << "QPushButton" << QRect(5880, 2640, 1215, 375) << QColor(255, 0, 0)
-                              << "Чисти" << true;
-    QTest::newRow("Text1(1)") << "Text1(1)" << "QPlainTextEdit" << QRect(3000, 6960, 6375, 2535) << standard << ""
-                              << false;
-    QTest::newRow("Text1(0)") << "Text1(0)" << "QPlainTextEdit" << QRect(120, 6120, 7095, 1695) << standard
-                              << "Част от първите комп" << true;
-    QTest::newRow("Command2") << "Command2" << "QPushButton" << QRect(5880, 720, 1095, 375) << QColor(128, 128, 255)
-                              << "Начало" << true;
-    QTest::newRow("List1") << "List1" << "QListWidget" << QRect(6000, 1200, 855, 1200) << standard << "3,5,7,9,11"
-                           << true;
-    QTest::newRow("Command1(0)") << "Command1(0)" << "QPushButton" << QRect(840, 600, 420, 420)
-                                 << QColor(128, 128, 255) << "" << false;
-    QTest::newRow("Image1") << "Image1" << "QLabel" << QRect(240, 600, 5055, 3930) << standard << "" << true;
-    QTest::newRow("Label2(1)") << "Label2(1)" << "velsora::ClickableLabel" << QRect(7560, 0, 135, 135)
-                               << QColor(192, 192, 255) << "" << false;
-    QTest::newRow("Label2(0)") << "Label2(0)" << "velsora::ClickableLabel" << QRect(1320, 0, 5055, 375)
-                               << QColor(255, 192, 128) << "Velsora" << true;
-    QTest::newRow("Label1(0)") << "Label1(0)" << "velsora::ClickableLabel" << QRect(120, 600, 420, 420)
+    QTest::newRow("Command3") << "Command3"
+                              << "QPushButton" << QRect(5880, 2640, 1215, 375) << QColor(255, 0, 0) << "Чисти" << true;
+    QTest::newRow("Text1(1)") << "Text1(1)"
+                              << "QPlainTextEdit" << QRect(3000, 6960, 6375, 2535) << standard << "" << false;
+    QTest::newRow("Text1(0)") << "Text1(0)"
+                              << "QPlainTextEdit" << QRect(120, 6120, 7095, 1695) << standard << "Част от първите комп"
+                              << true;
+    QTest::newRow("Command2") << "Command2"
+                              << "QPushButton" << QRect(5880, 720, 1095, 375) << QColor(128, 128, 255) << "Начало"
+                              << true;
+    QTest::newRow("List1") << "List1"
+                           << "QListWidget" << QRect(6000, 1200, 855, 1200) << standard << "3,5,7,9,11" << true;
+    QTest::newRow("Command1(0)") << "Command1(0)"
+                                 << "QPushButton" << QRect(840, 600, 420, 420) << QColor(128, 128, 255) << "" << false;
+    QTest::newRow("Image1") << "Image1"
+                            << "QLabel" << QRect(240, 600, 5055, 3930) << standard << "" << true;
+    QTest::newRow("Label2(1)") << "Label2(1)"
+                               << "velsora::ClickableLabel" << QRect(7560, 0, 135, 135) << QColor(192, 192, 255) << ""
+                               << false;
+    QTest::newRow("Label2(0)") << "Label2(0)"
+                               << "velsora::ClickableLabel" << QRect(1320, 0, 5055, 375) << QColor(255, 192, 128)
+                               << "Velsora" << true;
+    QTest::newRow("Label1(0)") << "Label1(0)"
+                               << "velsora::ClickableLabel" << QRect(120, 600, 420, 420)
                                << QApplication::palette().color(QPalette::Button) << "" << false;
 }
 
@@ -162,8 +169,7 @@ void TestMainWindow::focusAndTabOrder()
     velsora::DesignControls& c = d.controls();
     QCOMPARE(QApplication::focusWidget(), c.List1.widget());
     // Hidden controls and labels are skipped; the cycle returns to the list.
-    const QList<QWidget*> expected{c.Command2.widget(), c.Text1(0).widget(), c.Command3.widget(),
-                                   c.List1.widget()};
+    const QList<QWidget*> expected{c.Command2.widget(), c.Text1(0).widget(), c.Command3.widget(), c.List1.widget()};
     for (QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
@@ -211,7 +217,8 @@ void TestMainWindow::helpTextBox()
     QVERIFY(edit->textCursor().hasSelection());
     // Long lines wrap: the 26 lines take more visual lines than blocks.
     int visualLines = 0;
-    for (QTextBlock b = edit->document()->begin(); b.isValid(); b = b.next()) visualLines += b.lineCount();
+    for (QTextBlock b = edit->document()->begin(); b.isValid(); b = b.next())
+        visualLines += b.lineCount();
     QVERIFY(visualLines > 27);
     QVERIFY(edit->verticalScrollBar()->maximum() > 0);
 }

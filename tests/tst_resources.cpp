@@ -22,7 +22,10 @@ int le16(const QByteArray& b, qsizetype at)
     return static_cast<uchar>(b[at]) | (static_cast<uchar>(b[at + 1]) << 8);
 }
 
-int le32(const QByteArray& b, qsizetype at) { return le16(b, at) | (le16(b, at + 2) << 16); }
+int le32(const QByteArray& b, qsizetype at)
+{
+    return le16(b, at) | (le16(b, at + 2) << 16);
+}
 } // namespace
 
 class TestResources : public QObject {
@@ -113,10 +116,10 @@ void TestResources::pictureHeader()
     }
     QCOMPARE(frame, 0xC0);
     const qsizetype sof = at + 4;
-    QCOMPARE(int(jpeg[sof]), 8);            // bits per sample
-    QCOMPARE(be16(jpeg, sof + 1), 262);     // height
-    QCOMPARE(be16(jpeg, sof + 3), 337);     // width
-    QCOMPARE(int(jpeg[sof + 5]), 3);        // components
+    QCOMPARE(int(jpeg[sof]), 8);                // bits per sample
+    QCOMPARE(be16(jpeg, sof + 1), 262);         // height
+    QCOMPARE(be16(jpeg, sof + 3), 337);         // width
+    QCOMPARE(int(jpeg[sof + 5]), 3);            // components
     QCOMPARE(int(uchar(jpeg[sof + 7])), 0x22);  // Y: 2 x 2, so chroma is 4:2:0
     QCOMPARE(int(uchar(jpeg[sof + 10])), 0x11); // Cb
     QCOMPARE(int(uchar(jpeg[sof + 13])), 0x11); // Cr
@@ -140,11 +143,11 @@ void TestResources::icon()
     QCOMPARE(int(uchar(ico[7])), 32);
     QCOMPARE(int(uchar(ico[8])), 0); // 0 colours listed: 256
     const int offset = le32(ico, 18);
-    QCOMPARE(le32(ico, offset), 40);      // BITMAPINFOHEADER
-    QCOMPARE(le32(ico, offset + 4), 32);  // width
-    QCOMPARE(le32(ico, offset + 8), 64);  // height: colours and mask
-    QCOMPARE(le16(ico, offset + 14), 8);  // bits per pixel
-    QCOMPARE(le32(ico, offset + 16), 0);  // not compressed
+    QCOMPARE(le32(ico, offset), 40);     // BITMAPINFOHEADER
+    QCOMPARE(le32(ico, offset + 4), 32); // width
+    QCOMPARE(le32(ico, offset + 8), 64); // height: colours and mask
+    QCOMPARE(le16(ico, offset + 14), 8); // bits per pixel
+    QCOMPARE(le32(ico, offset + 16), 0); // not compressed
     // The AND mask: corners transparent, the middle of the burger opaque.
     const qsizetype mask = offset + 40 + 256 * 4 + 32 * 32;
     auto transparent = [&](int x, int y) { // rows bottom-up, 4 bytes a row

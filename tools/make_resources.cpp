@@ -16,13 +16,13 @@ namespace {
 // The 5 x 5 square of 1..25 by the Siamese method: start in the middle of the top row,
 // step up and right, wrapping round; where the target is taken, step down instead.
 using Square = std::array<std::array<int, 5>, 5>;
-constexpr Square kSquare{{{17, 24, 1, 8, 15},
-                          {23, 5, 7, 14, 16},
-                          {4, 6, 13, 20, 22},
-                          {10, 12, 19, 21, 3},
-                          {11, 18, 25, 2, 9}}};
+constexpr Square kSquare{
+    {{17, 24, 1, 8, 15}, {23, 5, 7, 14, 16}, {4, 6, 13, 20, 22}, {10, 12, 19, 21, 3}, {11, 18, 25, 2, 9}}};
 
-bool placedBelowPredecessor(int n) { return n == 16 || n == 6 || n == 21 || n == 11; }
+bool placedBelowPredecessor(int n)
+{
+    return n == 16 || n == 6 || n == 21 || n == 11;
+}
 
 // Picture grid: header row, one row for the steps that leave the square above it,
 // then the five rows; header column, five columns, one column for the steps to the right.
@@ -31,7 +31,10 @@ constexpr int kCellH = 37;
 constexpr int kWidth = 337;
 constexpr int kHeight = 262;
 
-QRect cell(int row, int col) { return {col * kCellW, row * kCellH, kCellW, kCellH}; }
+QRect cell(int row, int col)
+{
+    return {col * kCellW, row * kCellH, kCellW, kCellH};
+}
 
 void drawNumber(QPainter& p, const QRect& r, int n, const QColor& color)
 {
@@ -125,7 +128,8 @@ QImage hamburger(int size, bool smooth)
     p.setBrush(QColor(214, 140, 50));
     p.drawPath(bun);
     p.setBrush(QColor(255, 240, 200));
-    for (const QPointF seed : {QPointF(10, 9), QPointF(16, 7.5), QPointF(22, 9), QPointF(13, 11.5), QPointF(19, 11.5)}) {
+    for (const QPointF seed :
+         {QPointF(10, 9), QPointF(16, 7.5), QPointF(22, 9), QPointF(13, 11.5), QPointF(19, 11.5)}) {
         p.drawEllipse(seed, 1.2, 0.8);
     }
     // Lettuce, wavy.

@@ -14,10 +14,15 @@ const QColor kFormLilac(192, 192, 255);
 const QColor kTitleOrange(255, 192, 128);
 
 // Labels without a colour of their own take the desktop's button face.
-QColor buttonFace() { return QApplication::palette().color(QPalette::Button); }
+QColor buttonFace()
+{
+    return QApplication::palette().color(QPalette::Button);
+}
 
-template <class T>
-std::unique_ptr<T> make(QWidget* form) { return std::make_unique<T>(form); }
+template <class T> std::unique_ptr<T> make(QWidget* form)
+{
+    return std::make_unique<T>(form);
+}
 } // namespace
 
 QString windowCaption()
@@ -35,14 +40,14 @@ QString helpText()
 }
 
 DesignControls::DesignControls(QWidget* form)
-    : Command3(form),
-      Text1(QStringLiteral("Text1"), make<TextBox>(form)),
-      Command2(form),
-      List1(form),
-      Command1(QStringLiteral("Command1"), make<CommandButton>(form)),
-      Image1(form),
-      Label2(QStringLiteral("Label2"), make<Label>(form)),
-      Label1(QStringLiteral("Label1"), make<Label>(form))
+    : Command3(form)
+    , Text1(QStringLiteral("Text1"), make<TextBox>(form))
+    , Command2(form)
+    , List1(form)
+    , Command1(QStringLiteral("Command1"), make<CommandButton>(form))
+    , Image1(form)
+    , Label2(QStringLiteral("Label2"), make<Label>(form))
+    , Label1(QStringLiteral("Label1"), make<Label>(form))
 {
     Text1.addDesignMember(1, make<TextBox>(form));
     Label2.addDesignMember(1, make<Label>(form));

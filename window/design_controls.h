@@ -15,14 +15,14 @@ namespace velsora {
 struct DesignControls {
     explicit DesignControls(QWidget* form);
 
-    CommandButton Command3;            // Clear
-    ControlArray<TextBox> Text1;       // 0: the help text; 1: unused, hidden
-    CommandButton Command2;            // Start
-    ListBox List1;                     // sizes, then the pool
+    CommandButton Command3;               // Clear
+    ControlArray<TextBox> Text1;          // 0: the help text; 1: unused, hidden
+    CommandButton Command2;               // Start
+    ListBox List1;                        // sizes, then the pool
     ControlArray<CommandButton> Command1; // 0: template of the cells, hidden until Start
-    Picture Image1;                    // start-up picture
-    ControlArray<Label> Label2;        // 0: the title; 1: hidden corner label
-    ControlArray<Label> Label1;        // 0: template of the sum labels, hidden until Start
+    Picture Image1;                       // start-up picture
+    ControlArray<Label> Label2;           // 0: the title; 1: hidden corner label
+    ControlArray<Label> Label1;           // 0: template of the sum labels, hidden until Start
 };
 
 // Texts of the window.

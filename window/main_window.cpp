@@ -3,9 +3,9 @@
 #include "platform/twips.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 #include <QIcon>
 #include <QScreen>
+#include <QStyleFactory>
 
 namespace velsora {
 
@@ -37,11 +37,10 @@ void applyAppearance()
 
 MainWindow::MainWindow()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowCloseButtonHint),
-      boundary_(this),
-      controls_(this),
-      puzzle_(FormControls{controls_.Command1, controls_.Label1, controls_.List1, controls_.Command2,
-                           controls_.Image1})
+                           | Qt::WindowCloseButtonHint)
+    , boundary_(this)
+    , controls_(this)
+    , puzzle_(FormControls{controls_.Command1, controls_.Label1, controls_.List1, controls_.Command2, controls_.Image1})
 {
     setObjectName(QStringLiteral("Velsora"));
     setFont(formFont());
@@ -73,14 +72,12 @@ void MainWindow::Label2_Click(Integer /*Index*/) {}
 
 void MainWindow::connectHandlers()
 {
-    controls_.Command1.onClick([this](Integer index) {
-        boundary_.run("Command1_Click", [this, index] { puzzle_.Command1_Click(index); });
-    });
+    controls_.Command1.onClick(
+        [this](Integer index) { boundary_.run("Command1_Click", [this, index] { puzzle_.Command1_Click(index); }); });
     controls_.Command2.onClick([this] { boundary_.run("Command2_Click", [this] { puzzle_.Command2_Click(); }); });
     controls_.Command3.onClick([this] { boundary_.run("Command3_Click", [this] { puzzle_.Command3_Click(); }); });
-    controls_.Label2.onClick([this](Integer index) {
-        boundary_.run("Label2_Click", [this, index] { Label2_Click(index); });
-    });
+    controls_.Label2.onClick(
+        [this](Integer index) { boundary_.run("Label2_Click", [this, index] { Label2_Click(index); }); });
 }
 
 void MainWindow::setTabOrder()

@@ -6,11 +6,11 @@
 #include <QApplication>
 #include <QTest>
 
-#define VELSORA_TEST_MAIN(TestObject)                                                                        \
-    int main(int argc, char** argv)                                                                          \
-    {                                                                                                        \
-        QApplication app(argc, argv);                                                                        \
-        velsora::applyAppearance();                                                                          \
-        TestObject test;                                                                                     \
-        return QTest::qExec(&test, argc, argv);                                                              \
+#define VELSORA_TEST_MAIN(TestObject)                                                                                  \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        QApplication app(argc, argv);                                                                                  \
+        velsora::applyAppearance();                                                                                    \
+        TestObject test;                                                                                               \
+        return QTest::qExec(&test, argc, argv);                                                                        \
     }

@@ -41,11 +41,20 @@ void WindowDriver::selectItem(const QString& text)
     clickRow(static_cast<int>(row));
 }
 
-void WindowDriver::clickStart() { QTest::mouseClick(controls().Command2.button(), Qt::LeftButton); }
+void WindowDriver::clickStart()
+{
+    QTest::mouseClick(controls().Command2.button(), Qt::LeftButton);
+}
 
-void WindowDriver::clickClear() { QTest::mouseClick(controls().Command3.button(), Qt::LeftButton); }
+void WindowDriver::clickClear()
+{
+    QTest::mouseClick(controls().Command3.button(), Qt::LeftButton);
+}
 
-void WindowDriver::clickCell(Integer k) { QTest::mouseClick(controls().Command1(k).button(), Qt::LeftButton); }
+void WindowDriver::clickCell(Integer k)
+{
+    QTest::mouseClick(controls().Command1(k).button(), Qt::LeftButton);
+}
 
 void WindowDriver::start(const QString& size)
 {
@@ -63,7 +72,10 @@ QStringList WindowDriver::pool()
     return items;
 }
 
-Integer WindowDriver::selectedRow() { return controls().List1.ListIndex(); }
+Integer WindowDriver::selectedRow()
+{
+    return controls().List1.ListIndex();
+}
 
 QStringList WindowDriver::cells()
 {
