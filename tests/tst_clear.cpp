@@ -3,23 +3,15 @@
 #include "support/window_driver.h"
 
 using velsora::Integer;
+using velsora::testing::numbersUpTo;
 using velsora::testing::WindowDriver;
 
 namespace {
-QStringList numbers(int to)
-{
-    QStringList items;
-    for (int i = 1; i <= to; ++i) {
-        items << QString::number(i);
-    }
-    return items;
-}
-
 void verifyFreshBoard(WindowDriver& d, int n)
 {
     QCOMPARE(d.N(), n);
     QCOMPARE(d.cells(), QStringList(n * n, QString()));
-    QCOMPARE(d.pool(), numbers(n * n));
+    QCOMPARE(d.pool(), numbersUpTo(n * n));
     QCOMPARE(d.selectedRow(), -1);
     QCOMPARE(d.labels(), QStringList(2 * n, QStringLiteral("0")));
     QCOMPARE(d.controls().Command1.count(), n * n);

@@ -42,10 +42,7 @@ void TestFaultInjection::interruptedMove()
         velsora::faults::disarm();
         const bool failed = !d.errors().empty();
 
-        QStringList everywhere = d.pool();
-        for (const QString& c : d.cells()) {
-            if (!c.isEmpty()) everywhere << c;
-        }
+        const QStringList everywhere = d.numbersInPlay();
         for (int v = 1; v <= 9; ++v) {
             const QString number = QString::number(v);
             const auto times = everywhere.count(number);

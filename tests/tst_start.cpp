@@ -5,18 +5,8 @@
 #include "platform/errors.h"
 
 using velsora::Integer;
+using velsora::testing::numbersUpTo;
 using velsora::testing::WindowDriver;
-
-namespace {
-QStringList numbers(int from, int to)
-{
-    QStringList items;
-    for (int i = from; i <= to; ++i) {
-        items << QString::number(i);
-    }
-    return items;
-}
-} // namespace
 
 class TestStart : public QObject {
     Q_OBJECT
@@ -52,7 +42,7 @@ void TestStart::startState()
     const int n = size.toInt();
     velsora::DesignControls& c = d.controls();
     QCOMPARE(d.N(), n);
-    QCOMPARE(d.pool(), numbers(1, n * n));
+    QCOMPARE(d.pool(), numbersUpTo(n * n));
     QCOMPARE(d.selectedRow(), -1);
     QCOMPARE(d.cells(), QStringList(n * n, QString()));
     QCOMPARE(d.labels(), QStringList(2 * n, QStringLiteral("0")));
@@ -79,7 +69,7 @@ void TestStart::startWithoutSelectionDoesNothing()
     // The player picks a size and starts after all.
     d.start(QStringLiteral("3"));
     QCOMPARE(d.N(), 3);
-    QCOMPARE(d.pool(), numbers(1, 9));
+    QCOMPARE(d.pool(), numbersUpTo(9));
 }
 
 void TestStart::resetBelowThreeChangesNothing()
@@ -118,7 +108,7 @@ void TestStart::resetOverflow()
     QVERIFY_THROWS_EXCEPTION(velsora::OverflowError, puzzle.ResetBoard());
     if (n == 16) {
         // Every item appended and every cell emptied; the row labels were not reached.
-        QCOMPARE(d.pool(), numbers(1, 256));
+        QCOMPARE(d.pool(), numbersUpTo(256));
         QCOMPARE(d.cells(), QStringList(256, QString()));
     } else {
         // Only the list was emptied.

@@ -95,6 +95,26 @@ QStringList WindowDriver::labels()
     return texts;
 }
 
+QStringList WindowDriver::numbersInPlay()
+{
+    QStringList all = pool();
+    for (const QString& cell : cells()) {
+        if (!cell.isEmpty()) {
+            all << cell;
+        }
+    }
+    return all;
+}
+
+QStringList numbersUpTo(int last)
+{
+    QStringList items;
+    for (int i = 1; i <= last; ++i) {
+        items << QString::number(i);
+    }
+    return items;
+}
+
 QStringList expectedSums(const QStringList& cells, int n)
 {
     QStringList sums;

@@ -33,8 +33,9 @@ public:
     // What the player sees.
     [[nodiscard]] QStringList pool();
     [[nodiscard]] Integer selectedRow();
-    [[nodiscard]] QStringList cells();  // captions of Command1(0..N*N-1)
-    [[nodiscard]] QStringList labels(); // captions of Label1(0..2N-1)
+    [[nodiscard]] QStringList cells();         // captions of Command1(0..N*N-1)
+    [[nodiscard]] QStringList labels();        // captions of Label1(0..2N-1)
+    [[nodiscard]] QStringList numbersInPlay(); // the pool's items and every non-empty cell
 
     // Errors the event boundary caught since the window opened.
     [[nodiscard]] const std::vector<EventBoundary::Report>& errors() const { return errors_; }
@@ -43,6 +44,9 @@ private:
     std::unique_ptr<MainWindow> window_;
     std::vector<EventBoundary::Report> errors_;
 };
+
+// "1", "2", ... up to the text of `last`.
+[[nodiscard]] QStringList numbersUpTo(int last);
 
 // Sum of every row, then every column, recomputed from the captions alone.
 [[nodiscard]] QStringList expectedSums(const QStringList& cells, int n);
