@@ -56,6 +56,13 @@ void Control::setToolTipText(const QString& text)
     widget_->setToolTip(text);
 }
 
+void Control::setAccessibleName(const QString& name) { widget_->setAccessibleName(name); }
+
+void Control::setAccessibleDescription(const QString& description)
+{
+    widget_->setAccessibleDescription(description);
+}
+
 void Control::copyLookOf(const Control& source)
 {
     QWidget* from = source.widget();

@@ -31,6 +31,9 @@ public:
     void place(Single left, Single top, Single width, Single height);
     void setBackColor(const QColor& color);
     void setToolTipText(const QString& text);
+    // What a screen reader says of the control besides the text it shows.
+    void setAccessibleName(const QString& name);
+    void setAccessibleDescription(const QString& description);
 
     [[nodiscard]] QWidget* widget() const noexcept { return widget_; }
 

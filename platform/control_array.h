@@ -6,6 +6,7 @@
 #include "faults.h"
 
 #include <QString>
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -49,7 +50,15 @@ public:
             throw ControlArrayError(ControlArrayError::Kind::AlreadyLoaded, name_, index);
         }
         faults::beforeWrite("Load");
-        store(index, (*this)(0).loadCopy(), false);
+        std::unique_ptr<T> member = (*this)(0).loadCopy();
+        if (describe_) {
+            member->setAccessibleDescription(describe_(index));
+        }
+        // Keyboard focus walks the members in index order.
+        if (exists(static_cast<Integer>(index - 1))) {
+            QWidget::setTabOrder((*this)(static_cast<Integer>(index - 1)).widget(), member->widget());
+        }
+        store(index, std::move(member), false);
     }
 
     void Unload(Integer index)
@@ -74,6 +83,17 @@ public:
         for (std::size_t i = 0; !connected && i < slots_.size(); ++i) {
             if (slots_[i].member) {
                 connect(static_cast<Integer>(i), *slots_[i].member);
+            }
+        }
+    }
+
+    // The accessible description of each member, from its index; applied to present and future members.
+    void describeWith(std::function<QString(Integer)> describe)
+    {
+        describe_ = std::move(describe);
+        for (std::size_t i = 0; i < slots_.size(); ++i) {
+            if (slots_[i].member) {
+                slots_[i].member->setAccessibleDescription(describe_(static_cast<Integer>(i)));
             }
         }
     }
@@ -114,6 +134,7 @@ private:
     std::vector<Slot> slots_;
     int count_ = 0;
     std::function<void(Integer)> handler_;
+    std::function<QString(Integer)> describe_;
 };
 
 } // namespace velsora

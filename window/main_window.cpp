@@ -33,6 +33,8 @@ void applyAppearance()
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setApplicationName(QStringLiteral("Velsora"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.velsora.Velsora"));
 }
 
 MainWindow::MainWindow()
@@ -54,6 +56,7 @@ MainWindow::MainWindow()
 
     connectHandlers();
     setTabOrder();
+    describeForScreenReaders();
     Form_Load();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -78,6 +81,33 @@ void MainWindow::connectHandlers()
     controls_.Command3.onClick([this] { boundary_.run("Command3_Click", [this] { puzzle_.Command3_Click(); }); });
     controls_.Label2.onClick(
         [this](Integer index) { boundary_.run("Label2_Click", [this, index] { Label2_Click(index); }); });
+}
+
+void MainWindow::describeForScreenReaders()
+{
+    // Buttons and labels are read by the text they show; these say what each one is.
+    DesignControls& c = controls_;
+    c.Command2.setAccessibleDescription(QStringLiteral("Започва игра с избраната страна на квадрата"));
+    c.Command3.setAccessibleDescription(QStringLiteral("Изпразва квадрата и връща всички числа в списъка"));
+    c.List1.setAccessibleName(QStringLiteral("Списък с числа"));
+    c.List1.setAccessibleDescription(
+        QStringLiteral("Преди началото: страната на квадрата. След това: числата, които още не са поставени"));
+    c.Text1(0).setAccessibleName(QStringLiteral("Помощ"));
+    c.Text1(0).setAccessibleDescription(QStringLiteral("Описание на играта и как се играе"));
+    c.Text1(1).setAccessibleName(QStringLiteral("Допълнително поле"));
+    c.Image1.setAccessibleName(QStringLiteral("Пример: магически квадрат 5 на 5 по сиамския метод"));
+    c.Image1.setAccessibleDescription(QStringLiteral("Редове: 17 24 1 8 15; 23 5 7 14 16; 4 6 13 20 22; "
+                                                     "10 12 19 21 3; 11 18 25 2 9. Всяка сума е 65"));
+    c.Label2(0).setAccessibleDescription(QStringLiteral("Заглавие"));
+    // Cell k stands in row k Mod N and column k \ N; counted from 1 for the listener.
+    c.Command1.describeWith([this](Integer k) {
+        const int n = qMax<int>(puzzle_.N, 1);
+        return QStringLiteral("Клетка: ред %1, колона %2").arg(k % n + 1).arg(k / n + 1);
+    });
+    c.Label1.describeWith([this](Integer k) {
+        const int n = qMax<int>(puzzle_.N, 1);
+        return k < n ? QStringLiteral("Сума на ред %1").arg(k + 1) : QStringLiteral("Сума на колона %1").arg(k - n + 1);
+    });
 }
 
 void MainWindow::setTabOrder()

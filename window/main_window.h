@@ -27,6 +27,7 @@ private:
     void Label2_Click(Integer Index);
     void connectHandlers();
     void setTabOrder();
+    void describeForScreenReaders();
 
     EventBoundary boundary_;
     DesignControls controls_;

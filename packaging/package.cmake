@@ -1,0 +1,30 @@
+# The Debian package, made with CPack: cpack -G DEB in a build folder.
+set(CPACK_PACKAGE_NAME velsora)
+set(CPACK_PACKAGE_VENDOR "Velsora developers")
+set(CPACK_PACKAGE_CONTACT "Velsora developers <team@velsora.example>")
+set(CPACK_PACKAGE_VERSION "1.00")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "build a magic square by hand")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://velsora.example/")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY velsora)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_VERSION "1.00")
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# "Times New Roman" is drawn with its metric twin from Liberation.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+# CPack puts the summary above this as the synopsis line.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Velsora is a puzzle for building a magic square by hand, with a Bulgarian
+interface. Choose an odd side from 3 to 11, then move the numbers from a list
+into a grid of buttons and back again.
+.
+After every click the sum of every row and every column is shown, so the
+player can see when all of them reach the magic constant. The game can be
+played with the mouse or the keyboard.")
+
+include(CPack)
