@@ -6,6 +6,12 @@ packages=(qt6-base-dev cmake ninja-build g++ fonts-liberation)
 if [ "${1:-build}" = test ]; then
     # Xvfb runs the real program in the tests; xwininfo and xprop (x11-utils) read its window.
     packages+=(xvfb xauth x11-utils)
+    # Validators of the desktop entry, AppStream data and Debian package; the package's tools.
+    packages+=(desktop-file-utils appstream lintian dpkg-dev file)
+    # The Windows version resource, compiled and read back here.
+    packages+=(binutils-mingw-w64-x86-64)
+    # A screen reader's view: the accessibility bus and a client for it.
+    packages+=(at-spi2-core dbus-daemon python3-pyatspi)
 fi
 
 missing=()

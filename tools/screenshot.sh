@@ -12,7 +12,7 @@ for tool in Xvfb xdotool import xwininfo; do
 done
 
 display=:$((90 + RANDOM % 400))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
+Xvfb "$display" -screen 0 "${SCREEN_SIZE:-1024x768}x24" -nolisten tcp &
 xvfb=$!
 trap 'kill "$app" "$xvfb" 2>/dev/null || true' EXIT
 export DISPLAY=$display
