@@ -5,9 +5,9 @@ namespace velsora {
 
 void Puzzle::Command2_Click()
 {
-    // With no size selected (Ctrl+click deselects) there is nothing to start; the
-    // player picks a size and presses Start again.
-    if (c_.List1.ListIndex() < 0) {
+    // Start works once. With no size selected (Ctrl+click deselects) there is nothing to
+    // start; the player picks a size and presses Start again.
+    if (N != 0 || c_.List1.ListIndex() < 0) {
         return;
     }
     c_.Command2.setVisible(false);

@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Builds Velsora with warnings as errors and runs every test.
+# Builds Velsora with warnings as errors and runs every test, then the suite again under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
 cmake --preset ci
 cmake --build --preset ci
 ctest --preset ci
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan

@@ -14,6 +14,7 @@ private slots:
     void startState_data();
     void startState();
     void startWithoutSelectionDoesNothing();
+    void startWorksOnce();
     void resetBelowThreeChangesNothing();
     void resetOverflow_data();
     void resetOverflow();
@@ -70,6 +71,19 @@ void TestStart::startWithoutSelectionDoesNothing()
     d.start(QStringLiteral("3"));
     QCOMPARE(d.N(), 3);
     QCOMPARE(d.pool(), numbersUpTo(9));
+}
+
+void TestStart::startWorksOnce()
+{
+    WindowDriver d;
+    d.start(QStringLiteral("3"));
+    d.selectItem(QStringLiteral("9")); // a number that would read as a size
+    d.window().puzzle().Command2_Click();
+    QCOMPARE(d.N(), 3);
+    QCOMPARE(d.pool(), numbersUpTo(9));
+    QCOMPARE(d.selectedRow(), 8);
+    QCOMPARE(d.controls().Command1.count(), 9);
+    QVERIFY(d.errors().empty());
 }
 
 void TestStart::resetBelowThreeChangesNothing()
