@@ -9,16 +9,17 @@ using velsora::Integer;
 using velsora::testing::expectedSums;
 using velsora::testing::WindowDriver;
 
-namespace {
-quint32 seed = 0;
-}
-
 class TestInvariant : public QObject {
     Q_OBJECT
+public:
+    explicit TestInvariant(quint32 seed) : seed(seed) {}
+
 private slots:
-    void initTestCase() { qInfo("seed %u (repeat with --seed %u)", seed, seed); }
     void randomPlay_data();
     void randomPlay();
+
+private:
+    quint32 seed;
 };
 
 void TestInvariant::randomPlay_data()
@@ -63,23 +64,5 @@ void TestInvariant::randomPlay()
     QVERIFY(d.errors().empty());
 }
 
-int main(int argc, char** argv)
-{
-    // Take --seed N out of the arguments before Qt Test reads them.
-    std::vector<char*> args;
-    seed = QRandomGenerator::global()->generate();
-    for (int i = 0; i < argc; ++i) {
-        if (qstrcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
-            seed = static_cast<quint32>(QByteArray(argv[++i]).toULong());
-        } else {
-            args.push_back(argv[i]);
-        }
-    }
-    int count = static_cast<int>(args.size());
-    QApplication app(count, args.data());
-    velsora::applyAppearance();
-    TestInvariant test;
-    return QTest::qExec(&test, count, args.data());
-}
-
+VELSORA_SEEDED_TEST_MAIN(TestInvariant)
 #include "tst_invariant.moc"

@@ -54,6 +54,8 @@ private slots:
     void titleClickDoesNothing();
     void hiddenCornerLabel();
     void pictureAtNaturalSize();
+    void buttonFacesPaintTheirColour_data();
+    void buttonFacesPaintTheirColour();
 };
 
 void TestMainWindow::controls_data()
@@ -254,6 +256,36 @@ void TestMainWindow::pictureAtNaturalSize()
     QVERIFY(!picture->hasScaledContents());
     const QPixmap pixmap = picture->pixmap();
     QCOMPARE(pixmap.deviceIndependentSize().toSize(), QSize(337, 262));
+}
+
+void TestMainWindow::buttonFacesPaintTheirColour_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("Start") << "Command2" << QColor(128, 128, 255);
+    QTest::newRow("Clear") << "Command3" << QColor(255, 0, 0);
+    QTest::newRow("a cell loaded at Start") << "Command1(7)" << QColor(128, 128, 255);
+    QTest::newRow("a cell loaded by Clear") << "Command1(8) after Clear" << QColor(128, 128, 255);
+}
+
+void TestMainWindow::buttonFacesPaintTheirColour()
+{
+    QFETCH(QString, button);
+    QFETCH(QColor, colour);
+    WindowDriver d;
+    velsora::DesignControls& c = d.controls();
+    QWidget* target = button == QLatin1String("Command2") ? c.Command2.widget() : c.Command3.widget();
+    if (button.startsWith(QLatin1String("Command1"))) {
+        d.start(QStringLiteral("3"));
+        if (button.endsWith(QLatin1String("Clear"))) d.clickClear();
+        target = c.Command1(button.endsWith(QLatin1String("Clear")) ? 8 : 7).widget();
+    }
+    // Fusion paints the face as a lighter gradient of the colour and the rim darker: the hue holds.
+    const QImage image = target->grab().toImage();
+    for (const QPoint at : {QPoint(4, image.height() / 2), QPoint(0, image.height() / 2)}) {
+        const QColor seen = image.pixelColor(at);
+        QVERIFY2(qAbs(seen.hue() - colour.hue()) <= 4 && seen.saturation() > 60, qPrintable(seen.name()));
+    }
 }
 
 VELSORA_TEST_MAIN(TestMainWindow)

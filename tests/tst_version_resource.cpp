@@ -29,13 +29,20 @@ void TestVersionResource::strings_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("value");
-    QTest::newRow("FileVersion") << "FileVersion" << "1.00";
-    QTest::newRow("ProductVersion") << "ProductVersion" << "1.00";
-    QTest::newRow("InternalName") << "InternalName" << "Velsora";
-    QTest::newRow("OriginalFilename") << "OriginalFilename" << "Velsora.exe";
-    QTest::newRow("ProductName") << "ProductName" << "Velsora";
-    QTest::newRow("CompanyName") << "CompanyName" << "Velsora developers";
-    QTest::newRow("FileDescription") << "FileDescription" << "Velsora magic square puzzle";
+    QTest::newRow("FileVersion") << "FileVersion"
+                                 << "1.00";
+    QTest::newRow("ProductVersion") << "ProductVersion"
+                                    << "1.00";
+    QTest::newRow("InternalName") << "InternalName"
+                                  << "Velsora";
+    QTest::newRow("OriginalFilename") << "OriginalFilename"
+                                      << "Velsora.exe";
+    QTest::newRow("ProductName") << "ProductName"
+                                 << "Velsora";
+    QTest::newRow("CompanyName") << "CompanyName"
+                                 << "Velsora developers";
+    QTest::newRow("FileDescription") << "FileDescription"
+                                     << "Velsora magic square puzzle";
 }
 
 void TestVersionResource::strings()

@@ -1,11 +1,11 @@
 // Window attributes, handler wiring, tab order and the load-time set-up.
 #include "main_window.h"
+#include "platform/style.h"
 #include "platform/twips.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QScreen>
-#include <QStyleFactory>
 
 namespace velsora {
 
@@ -30,7 +30,7 @@ QIcon programIcon()
 
 void applyAppearance()
 {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new PlatformStyle);
     QApplication::setApplicationName(QStringLiteral("Velsora"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     // Lets the desktop match the window to its menu entry and icon.

@@ -11,7 +11,7 @@
 namespace velsora::testing {
 
 struct IconEntry {
-    int width = 0;  // 0 in the file means 256
+    int width = 0; // 0 in the file means 256
     int height = 0;
     int colorCount = 0; // 0 means 256 or more
     int bitCount = 0;
