@@ -2,7 +2,6 @@
 #include "checked.h"
 #include "errors.h"
 
-#include <cfenv>
 #include <cmath>
 #include <limits>
 
@@ -82,6 +81,21 @@ double fmul(double a, double b)
 
 double ParseNumber(const QString& text)
 {
+    // Captions and list items are almost always a few plain digits.
+    if (!text.isEmpty() && text.size() <= 9) {
+        int value = 0;
+        bool digits = true;
+        for (const QChar c : text) {
+            if (c < u'0' || c > u'9') {
+                digits = false;
+                break;
+            }
+            value = value * 10 + (c.unicode() - u'0');
+        }
+        if (digits) {
+            return value;
+        }
+    }
     // Leading blanks, an optional sign, digits, an optional fraction; the rest is ignored.
     qsizetype i = 0;
     const qsizetype n = text.size();
@@ -115,10 +129,11 @@ Integer RoundToInteger(double number)
     if (!std::isfinite(number)) {
         throw OverflowError();
     }
-    const int saved = std::fegetround();
-    std::fesetround(FE_TONEAREST);
-    const double rounded = std::nearbyint(number);
-    std::fesetround(saved);
+    // Nearest, ties to even, whatever the floating-point environment's rounding mode.
+    double rounded = std::round(number); // ties away from zero
+    if (std::fabs(number - std::trunc(number)) == 0.5) {
+        rounded = 2.0 * std::round(number / 2.0);
+    }
     if (rounded < std::numeric_limits<Integer>::min() || rounded > std::numeric_limits<Integer>::max()) {
         throw OverflowError();
     }

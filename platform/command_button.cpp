@@ -15,6 +15,13 @@ QPushButton* CommandButton::button() const
     return static_cast<QPushButton*>(widget());
 }
 
+void CommandButton::setBackColor(const QColor& color)
+{
+    QPalette palette = widget()->palette();
+    palette.setColor(QPalette::Button, color);
+    widget()->setPalette(palette);
+}
+
 QString CommandButton::Caption() const
 {
     return button()->text();

@@ -12,6 +12,8 @@ if [ "${1:-build}" = test ]; then
     packages+=(binutils-mingw-w64-x86-64)
     # A screen reader's view: the accessibility bus and a client for it.
     packages+=(at-spi2-core dbus-daemon python3-pyatspi)
+    # The start-up benchmark's timer talks to the X server; bc works out its ratios.
+    packages+=(libxcb1-dev bc)
 fi
 
 missing=()

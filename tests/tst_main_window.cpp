@@ -282,7 +282,7 @@ void TestMainWindow::buttonFacesPaintTheirColour()
     }
     // Fusion paints the face as a lighter gradient of the colour and the rim darker: the hue holds.
     const QImage image = target->grab().toImage();
-    for (const QPoint at : {QPoint(4, image.height() / 2), QPoint(0, image.height() / 2)}) {
+    for (const QPoint at : {QPoint(4, image.height() / 2), QPoint(image.width() - 5, image.height() / 2)}) {
         const QColor seen = image.pixelColor(at);
         QVERIFY2(qAbs(seen.hue() - colour.hue()) <= 4 && seen.saturation() > 60, qPrintable(seen.name()));
     }

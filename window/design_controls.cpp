@@ -79,11 +79,12 @@ DesignControls::DesignControls(QWidget* form)
     cell.setVisible(false);
 
     Image1.place(240, 600, 5055, 3930);
-    QPixmap picture(QStringLiteral(":/velsora/startup.jpg"));
-    const QPixmap sharp(QStringLiteral(":/velsora/startup@2x.png"));
-    if (!sharp.isNull() && qApp->devicePixelRatio() > 1.0) {
-        picture = sharp;
+    // High-density screens get the picture drawn at twice the size; others never decode it.
+    QPixmap picture;
+    if (qApp->devicePixelRatio() > 1.0 && picture.load(QStringLiteral(":/velsora/startup@2x.png"))) {
         picture.setDevicePixelRatio(2.0);
+    } else {
+        picture.load(QStringLiteral(":/velsora/startup.jpg"));
     }
     Image1.setPicture(picture);
 

@@ -21,8 +21,11 @@ QFont formFont()
 
 QIcon programIcon()
 {
+    // The window's own icon: the 32-pixel image, and 64 pixels for double-density title bars.
+    // Menus and docks take the larger sizes from the installed icon theme; decoding them here
+    // would only slow the start.
     QIcon icon;
-    for (const int size : {32, 48, 64, 128, 256}) {
+    for (const int size : {32, 64}) {
         icon.addFile(QStringLiteral(":/velsora/icons/velsora-%1.png").arg(size), QSize(size, size));
     }
     return icon;

@@ -34,7 +34,7 @@ private:
     Puzzle puzzle_;
 };
 
-// The program's icon in every size we draw.
+// The window's icon.
 QIcon programIcon();
 
 // Application-wide look: the style that paints coloured button faces, names and version.

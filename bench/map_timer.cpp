@@ -1,0 +1,75 @@
+// Starts a program and reports how long its 509 x 526 window takes to map on the X server, and the
+// program's peak resident memory (VmHWM) shortly after. Usage: velsora_map_timer PROGRAM
+#include <xcb/xcb.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <csignal>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+long peakResidentKiB(pid_t pid)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmHWM:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
+    }
+    return -1;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s PROGRAM\n", argv[0]);
+        return 2;
+    }
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(connection) != 0) {
+        std::fprintf(stderr, "no X server\n");
+        return 2;
+    }
+    xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(connection, screen->root, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(connection);
+
+    const auto started = std::chrono::steady_clock::now();
+    const pid_t child = fork();
+    if (child == 0) {
+        execv(argv[1], argv + 1);
+        _exit(127);
+    }
+    xcb_window_t target = XCB_NONE;
+    double mappedAfterMs = -1;
+    while (mappedAfterMs < 0) {
+        std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> event(xcb_wait_for_event(connection), &std::free);
+        if (!event) break;
+        const auto type = event->response_type & 0x7f;
+        if (type == XCB_CREATE_NOTIFY) {
+            const auto* created = reinterpret_cast<xcb_create_notify_event_t*>(event.get());
+            if (created->width == 509 && created->height == 526) target = created->window;
+        } else if (type == XCB_MAP_NOTIFY) {
+            const auto* mapped = reinterpret_cast<xcb_map_notify_event_t*>(event.get());
+            if (mapped->window == target) {
+                mappedAfterMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
+            }
+        }
+    }
+    // Let the first paint and the idle clean-up happen before reading the peak.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const long hwm = peakResidentKiB(child);
+    kill(child, SIGTERM);
+    waitpid(child, nullptr, 0);
+    xcb_disconnect(connection);
+    std::printf("%.2f %ld\n", mappedAfterMs, hwm);
+    return mappedAfterMs < 0 ? 1 : 0;
+}
