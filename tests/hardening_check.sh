@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Checks the program's hardening: PIE, full RELRO, stack protector, _FORTIFY_SOURCE.
+# Usage: hardening_check.sh BINARY COMPILE_COMMANDS_JSON
+set -euo pipefail
+binary=$1
+commands=$2
+failures=0
+check() { if eval "$2"; then echo "ok: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi; }
+
+header=$(readelf -h "$binary")
+dynamic=$(readelf -d "$binary")
+segments=$(readelf -lW "$binary")
+symbols=$(nm -D "$binary")
+check "position-independent executable" 'grep -q "Type: *DYN" <<<"$header" && grep -q "PIE" <<<"$dynamic"'
+check "RELRO segment" 'grep -q GNU_RELRO <<<"$segments"'
+check "bound now (full RELRO)" 'grep -Eq "BIND_NOW|Flags: NOW" <<<"$dynamic"'
+check "stack protector" 'grep -q __stack_chk_fail <<<"$symbols"'
+# Fortified calls show as __*_chk; any libc function imported without its checked twin is a miss.
+unprotected=$(grep -Eo ' U (memcpy|memmove|memset|strcpy|strcat|sprintf|snprintf|vsnprintf|printf|fprintf|read|fgets)@' <<<"$symbols" || true)
+check "no unfortified libc calls imported" '[ -z "$unprotected" ]'
+# Every compilation of our own sources asks for fortified libc calls.
+read -r ours fortified < <(awk '
+    /"command":/ { command = $0 }
+    /"file": "[^"]*\/(platform|puzzle|window)\/[^"]*\.cpp"/ { ours++; if (command ~ /-D_FORTIFY_SOURCE=2/) fortified++ }
+    END { print ours + 0, fortified + 0 }' "$commands")
+check "_FORTIFY_SOURCE=2 on all $ours sources of the program" '[ "$ours" -gt 0 ] && [ "$fortified" -eq "$ours" ]'
+[ "$failures" -eq 0 ] && echo "1 passed, 0 failed" || { echo "0 passed, $failures failed"; exit 1; }
