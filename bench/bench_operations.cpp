@@ -65,8 +65,10 @@ std::vector<QWidget*> gameBoard(velsora::MainWindow& window)
 {
     std::vector<QWidget*> all;
     velsora::DesignControls& c = window.controls();
-    for (int k = 1; k < c.Command1.count(); ++k) all.push_back(c.Command1(static_cast<velsora::Integer>(k)).widget());
-    for (int k = 1; k < c.Label1.count(); ++k) all.push_back(c.Label1(static_cast<velsora::Integer>(k)).widget());
+    for (int k = 1; k < c.Command1.count(); ++k)
+        all.push_back(c.Command1(static_cast<velsora::Integer>(k)).widget());
+    for (int k = 1; k < c.Label1.count(); ++k)
+        all.push_back(c.Label1(static_cast<velsora::Integer>(k)).widget());
     return all;
 }
 
@@ -142,16 +144,8 @@ void print(const char* name, int n, const std::vector<qint64>& game, const std::
 
 } // namespace
 
-int main(int argc, char** argv)
+int measure(int repetitions, const std::string& only)
 {
-    QApplication app(argc, argv);
-    velsora::applyAppearance();
-    const int repetitions = argc > 1 ? std::max(10, std::atoi(argv[1])) : 200;
-    const std::string only = argc > 2 ? argv[2] : ""; // "game" or "floor" alone, for profiling
-    PaintLog log;
-    paintLog = &log;
-    QApplication::instance()->installEventFilter(&log);
-
     std::printf("operation    side       game        floor    ratio  (medians; every figure includes painting)\n");
     for (const int n : {3, 11}) {
         Figures game;
@@ -171,4 +165,28 @@ int main(int argc, char** argv)
         print("Clear", n, game.clear, floor.clear);
     }
     return 0;
+}
+
+int run(int argc, char** argv)
+{
+    const int repetitions = argc > 1 ? std::max(10, std::atoi(argv[1])) : 200;
+    const std::string only = argc > 2 ? argv[2] : ""; // "game" or "floor" alone, for profiling
+    PaintLog log;
+    paintLog = &log;
+    QApplication::instance()->installEventFilter(&log);
+    const int result = measure(repetitions, only);
+    paintLog = nullptr;
+    return result;
+}
+
+int main(int argc, char** argv)
+{
+    try {
+        QApplication app(argc, argv);
+        velsora::applyAppearance();
+        return run(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "benchmark failed: %s\n", e.what());
+        return 1;
+    }
 }

@@ -16,8 +16,12 @@ void colour(QWidget* w, const QColor& c)
 } // namespace
 
 FloorBoard::FloorBoard(QWidget* window)
-    : window_(window), start_(new QPushButton(QStringLiteral("Начало"), window)), picture_(new QLabel(window)),
-      list_(new QListWidget(window)), cellTemplate_(new QPushButton(window)), sumTemplate_(new QLabel(window))
+    : window_(window)
+    , start_(new QPushButton(QStringLiteral("Начало"), window))
+    , picture_(new QLabel(window))
+    , list_(new QListWidget(window))
+    , cellTemplate_(new QPushButton(window))
+    , sumTemplate_(new QLabel(window))
 {
     start_->setGeometry(392, 48, 73, 25);
     colour(start_, QColor(128, 128, 255));
@@ -28,7 +32,8 @@ FloorBoard::FloorBoard(QWidget* window)
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setUniformItemSizes(true);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    for (const char* size : {"3", "5", "7", "9", "11"}) list_->addItem(QString::fromLatin1(size));
+    for (const char* size : {"3", "5", "7", "9", "11"})
+        list_->addItem(QString::fromLatin1(size));
     list_->setCurrentRow(1);
     cellTemplate_->setGeometry(56, 40, kCell, kCell);
     colour(cellTemplate_, QColor(128, 128, 255));
@@ -42,7 +47,10 @@ FloorBoard::FloorBoard(QWidget* window)
     sumTemplate_->hide();
 }
 
-FloorBoard::~FloorBoard() { destroyBoard(); }
+FloorBoard::~FloorBoard()
+{
+    destroyBoard();
+}
 
 void FloorBoard::start(int n)
 {
@@ -91,7 +99,8 @@ void FloorBoard::reset()
         list_->addItem(QString::number(i + 1));
         cells_[static_cast<std::size_t>(i)]->setText(QString());
     }
-    for (int r = 0; r < n_; ++r) sums_[static_cast<std::size_t>(r)]->setText(QStringLiteral("0"));
+    for (int r = 0; r < n_; ++r)
+        sums_[static_cast<std::size_t>(r)]->setText(QStringLiteral("0"));
 }
 
 void FloorBoard::writeSums()
@@ -106,7 +115,10 @@ void FloorBoard::writeSums()
     }
 }
 
-void FloorBoard::choose(int row) { list_->setCurrentRow(row, QItemSelectionModel::ClearAndSelect); }
+void FloorBoard::choose(int row)
+{
+    list_->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+}
 
 void FloorBoard::clicked(QPushButton* b)
 {
@@ -126,8 +138,10 @@ void FloorBoard::clicked(QPushButton* b)
 
 void FloorBoard::destroyBoard()
 {
-    for (std::size_t k = 1; k < sums_.size(); ++k) delete sums_[k];
-    for (std::size_t k = 1; k < cells_.size(); ++k) delete cells_[k];
+    for (std::size_t k = 1; k < sums_.size(); ++k)
+        delete sums_[k];
+    for (std::size_t k = 1; k < cells_.size(); ++k)
+        delete cells_[k];
     if (!sums_.empty()) sums_.erase(sums_.begin() + 1, sums_.end());
     if (!cells_.empty()) cells_.erase(cells_.begin() + 1, cells_.end());
 }

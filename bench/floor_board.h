@@ -16,10 +16,10 @@ public:
     FloorBoard(FloorBoard&&) = delete;
     FloorBoard& operator=(FloorBoard&&) = delete;
 
-    void start(int n);          // hide picture and Start, build and fill the board
-    void choose(int row);       // select a pool item, as the player does before placing it
+    void start(int n);    // hide picture and Start, build and fill the board
+    void choose(int row); // select a pool item, as the player does before placing it
     [[nodiscard]] QPushButton* cell(int k) const { return cells_[static_cast<std::size_t>(k)]; }
-    void clear();               // rebuild the board and refill the pool
+    void clear(); // rebuild the board and refill the pool
 
     [[nodiscard]] std::vector<QWidget*> boardWidgets() const; // created for this board
 

@@ -3,13 +3,13 @@
 #include <xcb/xcb.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <memory>
 #include <string>
-#include <csignal>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -60,7 +60,8 @@ int main(int argc, char** argv)
         } else if (type == XCB_MAP_NOTIFY) {
             const auto* mapped = reinterpret_cast<xcb_map_notify_event_t*>(event.get());
             if (mapped->window == target) {
-                mappedAfterMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
+                mappedAfterMs =
+                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
             }
         }
     }

@@ -31,8 +31,8 @@ int main(int argc, char** argv)
     start->setGeometry(392, 48, 73, 25);
     auto* list = new QListWidget(&window);
     list->setGeometry(400, 80, 57, 80);
-    list->addItems({QStringLiteral("3"), QStringLiteral("5"), QStringLiteral("7"), QStringLiteral("9"),
-                    QStringLiteral("11")});
+    list->addItems(
+        {QStringLiteral("3"), QStringLiteral("5"), QStringLiteral("7"), QStringLiteral("9"), QStringLiteral("11")});
     list->setCurrentRow(1);
     auto* cell = new QPushButton(&window);
     cell->setGeometry(56, 40, 28, 28);

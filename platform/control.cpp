@@ -56,7 +56,10 @@ void Control::setToolTipText(const QString& text)
     widget_->setToolTip(text);
 }
 
-void Control::setAccessibleName(const QString& name) { widget_->setAccessibleName(name); }
+void Control::setAccessibleName(const QString& name)
+{
+    widget_->setAccessibleName(name);
+}
 
 void Control::setAccessibleDescription(const QString& description)
 {

@@ -13,13 +13,11 @@ class TestInvariant : public QObject {
     Q_OBJECT
 public:
     explicit TestInvariant(quint32 seed) : seed(seed) {}
+    const quint32 seed; // printed at start; --seed repeats a run
 
 private slots:
     void randomPlay_data();
     void randomPlay();
-
-private:
-    quint32 seed;
 };
 
 void TestInvariant::randomPlay_data()

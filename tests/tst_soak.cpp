@@ -38,12 +38,10 @@ class TestSoak : public QObject {
     Q_OBJECT
 public:
     explicit TestSoak(quint32 seed) : seed(seed) {}
+    const quint32 seed; // printed at start; --seed repeats a run
 
 private slots:
     void longPlay();
-
-private:
-    quint32 seed;
 };
 
 void TestSoak::longPlay()

@@ -10,7 +10,10 @@ constexpr int kTypeIcon = 14; // RT_GROUP_ICON
 constexpr int kTypeVersion = 16;
 constexpr std::uint32_t kFixedSignature = 0xFEEF04BD;
 
-std::size_t align4(std::size_t at) { return (at + 3) & ~std::size_t{3}; }
+std::size_t align4(std::size_t at)
+{
+    return (at + 3) & ~std::size_t{3};
+}
 
 struct Reader {
     const Bytes& b;
