@@ -2,7 +2,7 @@
 # Start-up time (to the window mapped on Xvfb) and peak memory of Velsora beside a minimal Qt program
 # of the same shape, run alternately: bench/startup.sh [RUNS] [BUILD_DIR]
 set -euo pipefail
-runs=${1:-15}
+runs=${1:-21}
 build=${2:-build/release}
 timer=$build/bench/velsora_map_timer
 display=:$((500 + RANDOM % 400))

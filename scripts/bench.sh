@@ -9,4 +9,4 @@ cmake --build --preset release
 echo
 QT_QPA_PLATFORM=offscreen build/release/bench/velsora_bench_operations 300 2>/dev/null
 echo
-bench/startup.sh "${1:-15}" build/release
+bench/startup.sh "${1:-21}" build/release

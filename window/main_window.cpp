@@ -40,15 +40,23 @@ void applyAppearance()
     QGuiApplication::setDesktopFileName(QStringLiteral("example.velsora.Velsora"));
 }
 
+namespace {
+// The font comes before the controls: text laid out before it would be laid out again.
+QWidget* withFormFont(QWidget* window)
+{
+    window->setFont(formFont());
+    return window;
+}
+} // namespace
+
 MainWindow::MainWindow()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowCloseButtonHint)
     , boundary_(this)
-    , controls_(this)
+    , controls_(withFormFont(this))
     , puzzle_(FormControls{controls_.Command1, controls_.Label1, controls_.List1, controls_.Command2, controls_.Image1})
 {
     setObjectName(QStringLiteral("Velsora"));
-    setFont(formFont());
     setWindowTitle(windowCaption());
     setWindowIcon(programIcon());
     QPalette lilac = palette();
