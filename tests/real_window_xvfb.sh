@@ -2,6 +2,8 @@
 # Starts the real program under Xvfb and checks that its window maps at 509 x 526 and cannot be resized.
 set -euo pipefail
 binary=$1
+# The title is Cyrillic: the X tools print it only in a UTF-8 locale, and C.UTF-8 is always there.
+export LC_ALL=C.UTF-8
 
 display=:$((500 + RANDOM % 400))
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
@@ -14,15 +16,18 @@ for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
 app=$!
 wid=""
 for _ in $(seq 200); do
-    wid=$(xwininfo -root -tree 2>/dev/null | awk '/Velsora с нечетен брой/ && /509x526/ {print $1; exit}')
+    wid=$(xwininfo -root -tree 2>/dev/null | awk '/\("velsora" "Velsora"\)/ && /509x526/ {print $1; exit}')
     [ -n "$wid" ] && break
     sleep 0.05
 done
 if [ -z "$wid" ]; then
-    echo "FAIL: no 509x526 window titled Velsora mapped"
+    echo "FAIL: no 509x526 Velsora window mapped"
     xwininfo -root -tree || true
     exit 1
 fi
+title=$(xprop -id "$wid" _NET_WM_NAME)
+echo "$title"
+grep -q 'Velsora с нечетен брой"$' <<<"$title" || { echo "FAIL: title"; exit 1; }
 xwininfo -id "$wid" | grep -q 'Map State: IsViewable' || { echo "FAIL: the window is not viewable"; exit 1; }
 
 # Not resizable: the window manager is told the minimum and maximum size are both 509 x 526.
