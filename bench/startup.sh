@@ -5,12 +5,9 @@ set -euo pipefail
 runs=${1:-21}
 build=${2:-build/release}
 timer=$build/bench/velsora_map_timer
-display=:$((500 + RANDOM % 400))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+. "$(dirname "$0")/../scripts/xvfb.sh"
+start_xvfb 1024x768
+trap 'kill "$XVFB_PID" 2>/dev/null || true' EXIT
 
 declare -a game_ms game_kib floor_ms floor_kib
 # One warm-up each, so that both start from a warm disk cache.

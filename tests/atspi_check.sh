@@ -7,14 +7,12 @@ if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -z "${VELSORA_IN_SESSION:-}" ]; t
     exec env VELSORA_IN_SESSION=1 dbus-run-session -- "$0" "$@"
 fi
 
-display=:$((500 + RANDOM % 400))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+. "$here/../scripts/xvfb.sh"
+start_xvfb 1024x768
+app=""
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 bus=$!
-trap 'kill "$app" "$bus" "$xvfb" 2>/dev/null || true' EXIT
+trap 'kill $app "$bus" "$XVFB_PID" 2>/dev/null || true' EXIT
 sleep 0.5
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$binary" 2>/dev/null &
 app=$!

@@ -5,12 +5,10 @@ binary=$1
 # The title is Cyrillic: the X tools print it only in a UTF-8 locale, and C.UTF-8 is always there.
 export LC_ALL=C.UTF-8
 
-display=:$((500 + RANDOM % 400))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$app" "$xvfb" 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+. "$(dirname "$0")/../scripts/xvfb.sh"
+start_xvfb 1024x768
+app=""
+trap 'kill $app "$XVFB_PID" 2>/dev/null || true' EXIT
 
 "$binary" 2>/dev/null &
 app=$!

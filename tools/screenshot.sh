@@ -11,12 +11,10 @@ for tool in Xvfb xdotool import xwininfo; do
     command -v "$tool" >/dev/null || { echo "screenshot.sh needs $tool (xvfb, xdotool, imagemagick, x11-utils)" >&2; exit 1; }
 done
 
-display=:$((90 + RANDOM % 400))
-Xvfb "$display" -screen 0 "${SCREEN_SIZE:-1024x768}x24" -nolisten tcp &
-xvfb=$!
-trap 'kill "$app" "$xvfb" 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+. "$(dirname "$0")/../scripts/xvfb.sh"
+start_xvfb "${SCREEN_SIZE:-1024x768}"
+app=""
+trap 'kill $app "$XVFB_PID" 2>/dev/null || true' EXIT
 
 "$binary" &
 app=$!

@@ -1,0 +1,20 @@
+# Sourced by the scripts that need a private X server: start_xvfb [WIDTHxHEIGHT] starts Xvfb on a
+# free display, exports DISPLAY and leaves its process id in XVFB_PID.
+start_xvfb() {
+    local size=${1:-1024x768} n
+    for _ in 1 2 3 4 5 6 7 8; do
+        n=$((100 + RANDOM % 800))
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+        XVFB_PID=$!
+        export DISPLAY=":$n"
+        for _ in $(seq 100); do
+            xdpyinfo >/dev/null 2>&1 && return 0
+            kill -0 "$XVFB_PID" 2>/dev/null || break
+            sleep 0.05
+        done
+        kill "$XVFB_PID" 2>/dev/null || true
+    done
+    echo "could not start Xvfb" >&2
+    return 1
+}
