@@ -41,10 +41,15 @@ void applyAppearance()
 }
 
 namespace {
-// The font comes before the controls: text laid out before it would be laid out again.
-QWidget* withFormFont(QWidget* window)
+// Font and background come before the controls: whatever the controls laid out or resolved
+// before them would be done again.
+QWidget* withFormLook(QWidget* window)
 {
     window->setFont(formFont());
+    QPalette lilac = window->palette();
+    lilac.setColor(QPalette::Window, QColor(192, 192, 255));
+    window->setPalette(lilac);
+    window->setAutoFillBackground(true);
     return window;
 }
 } // namespace
@@ -53,16 +58,12 @@ MainWindow::MainWindow()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowCloseButtonHint)
     , boundary_(this)
-    , controls_(withFormFont(this))
+    , controls_(withFormLook(this))
     , puzzle_(FormControls{controls_.Command1, controls_.Label1, controls_.List1, controls_.Command2, controls_.Image1})
 {
     setObjectName(QStringLiteral("Velsora"));
     setWindowTitle(windowCaption());
     setWindowIcon(programIcon());
-    QPalette lilac = palette();
-    lilac.setColor(QPalette::Window, QColor(192, 192, 255));
-    setPalette(lilac);
-    setAutoFillBackground(true);
     setFixedSize(toPixels(kClientWidth), toPixels(kClientHeight));
 
     connectHandlers();
