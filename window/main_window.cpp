@@ -87,6 +87,11 @@ void MainWindow::Label2_Click(Integer /*Index*/) {}
 
 void MainWindow::connectHandlers()
 {
+    boundary_.describeHandler("Form_Load", QStringLiteral("отварянето на прозореца"));
+    boundary_.describeHandler("Command1_Click", QStringLiteral("щракването върху клетка"));
+    boundary_.describeHandler("Command2_Click", QStringLiteral("натискането на „Начало“"));
+    boundary_.describeHandler("Command3_Click", QStringLiteral("натискането на „Чисти“"));
+    boundary_.describeHandler("Label2_Click", QStringLiteral("щракването върху заглавието"));
     controls_.Command1.onClick(
         [this](Integer index) { boundary_.run("Command1_Click", [this, index] { puzzle_.Command1_Click(index); }); });
     controls_.Command2.onClick([this] { boundary_.run("Command2_Click", [this] { puzzle_.Command2_Click(); }); });
