@@ -16,7 +16,7 @@ public:
     // The face colour. Only the face: a button that filled its whole rectangle would count as
     // opaque, and Qt recomputes the window's opaque region, one rectangle per such child, on
     // every repaint after a layout change, which grows with the square of the number of cells.
-    void setBackColor(const QColor& color);
+    void setBackColor(const QColor& color) override;
 
     [[nodiscard]] QString Caption() const;
     void setCaption(const QString& caption);

@@ -29,7 +29,7 @@ public:
 
     // Design-time set-up, done once when the window builds its controls.
     void place(Single left, Single top, Single width, Single height);
-    void setBackColor(const QColor& color); // fills the control's whole rectangle
+    virtual void setBackColor(const QColor& color); // fills the control's whole rectangle
     void setToolTipText(const QString& text);
     // What a screen reader says of the control besides the text it shows.
     void setAccessibleName(const QString& name);
