@@ -16,8 +16,10 @@ set(CPACK_DEBIAN_PACKAGE_VERSION "1.00")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# "Times New Roman" is drawn with its metric twin from Liberation.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+# "Times New Roman" is drawn with its metric twin from Liberation: the layout is measured in its
+# metrics, and another font clips three-digit numbers in their cells. Qt's own texts (menus,
+# message box buttons) come in Bulgarian from Qt's translations. Both join the library dependencies.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
 # CPack puts the summary above this as the synopsis line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Velsora is a puzzle for building a magic square by hand, with a Bulgarian
 interface. Choose an odd side from 3 to 11, then move the numbers from a list

@@ -2,11 +2,26 @@
 #include "command_button.h"
 #include "faults.h"
 
+#include <QKeyEvent>
+
 namespace velsora {
 
-CommandButton::CommandButton(QWidget* parent) : Control(new QPushButton(parent))
+void PushButton::keyPressEvent(QKeyEvent* event)
 {
-    // Clicks come from the mouse or from Space; Enter must not trigger a default button.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat()) {
+            click();
+        }
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+CommandButton::CommandButton(QWidget* parent) : Control(new PushButton(parent))
+{
+    // Enter presses the focused button itself (see PushButton); no button is a default button.
     button()->setAutoDefault(false);
 }
 

@@ -9,6 +9,17 @@
 
 namespace velsora {
 
+// A push button that Enter and the keypad's Enter press too, as Space does: on the desktop the
+// game was designed for, every focused button takes Enter.
+class PushButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
 class CommandButton : public Control {
 public:
     explicit CommandButton(QWidget* parent);

@@ -3,11 +3,105 @@
 #include "errors.h"
 #include "faults.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
 #include <limits>
 
 namespace velsora {
 
-ListBox::ListBox(QWidget* parent) : Control(new QListWidget(parent))
+namespace {
+bool movesCursor(int key)
+{
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Runs a change of the list's items without scrolling the view to wherever Qt puts its cursor.
+template <class Change> void withoutScrolling(QListWidget* list, Change&& change)
+{
+    const bool autoScroll = list->hasAutoScroll();
+    list->setAutoScroll(false);
+    change();
+    list->setAutoScroll(autoScroll);
+}
+} // namespace
+
+ClassicListWidget::ClassicListWidget(QWidget* parent) : QListWidget(parent) {}
+
+QItemSelectionModel::SelectionFlags ClassicListWidget::selectionCommand(const QModelIndex& index,
+                                                                        const QEvent* event) const
+{
+    const QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, event);
+    // Qt empties a single selection on Ctrl+click, Ctrl+Space and clicks on no item.
+    if (!index.isValid() || flags.testFlag(QItemSelectionModel::Deselect)) {
+        return QItemSelectionModel::NoUpdate;
+    }
+    return flags;
+}
+
+void ClassicListWidget::mousePressEvent(QMouseEvent* event)
+{
+    if (!indexAt(event->position().toPoint()).isValid()) {
+        setFocus(Qt::MouseFocusReason);
+        event->accept();
+        return;
+    }
+    QListWidget::mousePressEvent(event);
+}
+
+void ClassicListWidget::keyPressEvent(QKeyEvent* event)
+{
+    if (!currentIndex().isValid() && count() > 0 && event->key() == Qt::Key_Space) {
+        // After a refill there is no cursor yet: Space starts at the first item.
+        setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+    // Qt moves without selecting when the cursor already stands on the target (Home on the
+    // first item) or Ctrl is held; the classic list always selects where the cursor lands.
+    if (movesCursor(event->key()) && currentIndex().isValid() && !selectionModel()->isSelected(currentIndex())) {
+        selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
+    }
+}
+
+void ClassicListWidget::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    if (hasFocus()) {
+        QListWidget::currentChanged(current, previous);
+        return;
+    }
+    // QListView tells screen readers that its new current item has the focus even when the
+    // list does not have it, so a placement on the board would be read as a move in the list.
+    // NOLINTNEXTLINE(bugprone-parent-virtual-call): skipping QListView's announcement on purpose
+    QAbstractItemView::currentChanged(current, previous);
+}
+
+void ClassicListWidget::focusInEvent(QFocusEvent* event)
+{
+    QListWidget::focusInEvent(event);
+    // Screen readers read the selected item when the list reports it as the focused child.
+    if (QAccessible::isActive() && currentIndex().isValid()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(currentIndex().row());
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+ListBox::ListBox(QWidget* parent) : Control(new ClassicListWidget(parent))
 {
     list()->setSelectionMode(QAbstractItemView::SingleSelection);
     list()->setSortingEnabled(false);
@@ -61,7 +155,7 @@ void ListBox::AddItem(const QString& text)
         throw OverflowError();
     }
     const QList<QListWidgetItem*> selected = list()->selectedItems();
-    list()->addItem(text);
+    withoutScrolling(list(), [&] { list()->addItem(text); });
     selectOnly(selected.isEmpty() ? nullptr : selected.first());
 }
 
@@ -71,7 +165,9 @@ void ListBox::RemoveItem(Integer index)
     faults::beforeWrite("RemoveItem");
     const QList<QListWidgetItem*> selected = list()->selectedItems();
     QListWidgetItem* keep = selected.isEmpty() ? nullptr : selected.first();
-    QListWidgetItem* removed = list()->takeItem(index);
+    QListWidgetItem* removed = nullptr;
+    // Qt moves its cursor to the next item; the view stays where the player left it.
+    withoutScrolling(list(), [&] { removed = list()->takeItem(index); });
     if (removed == keep) {
         keep = nullptr;
     }
@@ -83,6 +179,8 @@ void ListBox::Clear()
 {
     faults::beforeWrite("Clear");
     list()->clear();
+    // Refilled, the list shows its first item at the top, wherever it was scrolled before.
+    list()->verticalScrollBar()->setValue(0);
 }
 
 void ListBox::checkPosition(Integer index) const

@@ -1,24 +1,33 @@
-// The program's widget style: Fusion, which paints button faces in each button's own colour.
+// The program's widget style: Fusion, with classic flat push buttons in each button's own colour.
 #pragma once
 
 #include <QPalette>
 #include <QProxyStyle>
 #include <vector>
 
+class QStyleOptionButton;
+
 namespace velsora {
 
-// Fusion caches painted buttons under a key made from the palette's identity. Every button
-// loaded at run time resolves a palette of its own, so without help each new cell would leave
-// fresh cache keys behind for good. This style paints with one shared palette per distinct
-// set of colours, so equal buttons share their cache entries.
+// Push buttons are drawn as on the classic desktop the game was designed for: a flat face in the
+// button's own colour, a raised 3-D edge (sunken while pressed), a dotted focus rectangle inside
+// the face, and the caption drawn last so that nothing covers it.
+//
+// Everything else is Fusion. Fusion caches what it paints under a key made from the palette's
+// identity. Every control loaded at run time resolves a palette of its own, so without help each
+// new cell would leave fresh cache keys behind for good. This style paints with one shared palette
+// per distinct set of colours, so equal controls share their cache entries.
 class PlatformStyle : public QProxyStyle {
 public:
     PlatformStyle();
 
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
 
 private:
+    void drawClassicButton(const QStyleOptionButton& option, QPainter* painter, const QWidget* widget) const;
     const QPalette& shared(const QPalette& palette) const;
 
     static constexpr std::size_t kMaxPalettes = 32;

@@ -5,8 +5,8 @@ namespace velsora {
 
 void Puzzle::Command2_Click()
 {
-    // Start works once. With no size selected (Ctrl+click deselects) there is nothing to
-    // start; the player picks a size and presses Start again.
+    // Start works once. The player cannot empty the size list's selection; should it ever be
+    // empty, there is nothing to start, and the window stays usable.
     if (N != 0 || c_.List1.ListIndex() < 0) {
         return;
     }

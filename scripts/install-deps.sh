@@ -2,10 +2,12 @@
 # Installs the Debian packages Velsora needs that are missing: scripts/install-deps.sh [build|test]
 set -euo pipefail
 
-packages=(qt6-base-dev cmake ninja-build g++ fonts-liberation)
+# Qt's own texts in Bulgarian come from qt6-translations-l10n.
+packages=(qt6-base-dev cmake ninja-build g++ fonts-liberation qt6-translations-l10n)
 if [ "${1:-build}" = test ]; then
-    # Xvfb runs the real program in the tests; xwininfo and xprop (x11-utils) read its window.
-    packages+=(xvfb xauth x11-utils)
+    # Xvfb and openbox run the real program in the tests; xwininfo, xprop and xwd (x11-utils,
+    # x11-apps) read its window, xdotool types into it.
+    packages+=(xvfb xauth x11-utils x11-apps openbox xdotool)
     # Validators of the desktop entry, AppStream data and Debian package; the package's tools.
     packages+=(desktop-file-utils appstream lintian dpkg-dev file)
     # The Windows version resource, compiled and read back here.

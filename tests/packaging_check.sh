@@ -45,6 +45,7 @@ if [ -n "$deb" ]; then
     info=$(dpkg-deb -I "$deb")
     echo "$info" | sed 's/^/    /'
     check "dependencies worked out" grep -q 'Depends: .*libqt6widgets6' <<<"$info"
+    check "font and Qt's translations required" grep -q 'Depends: .*fonts-liberation.*qt6-translations-l10n' <<<"$info"
     check "the program is stripped" sh -c "dpkg-deb --fsys-tarfile '$deb' | tar -xO ./usr/games/velsora | file - | grep -q 'stripped' && ! dpkg-deb --fsys-tarfile '$deb' | tar -xO ./usr/games/velsora | file - | grep -q 'not stripped'"
     lint=$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep -v 'running with root privileges' || true)
     echo "$lint" | sed 's/^/    lintian: /'

@@ -3,6 +3,8 @@
 #include "support/test_main.h"
 #include "support/window_driver.h"
 
+#include <QPointer>
+
 using velsora::Integer;
 using velsora::testing::WindowDriver;
 
@@ -98,9 +100,12 @@ void TestBadInput::strayKeys()
                               Qt::Key_Up,     Qt::Key_Down,   Qt::Key_Left,     Qt::Key_Right,  Qt::Key_Home,
                               Qt::Key_End,    Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_A,      Qt::Key_7,
                               Qt::Key_F1,     Qt::Key_Insert};
-    const auto widgets = d.window().findChildren<QWidget*>();
-    for (QWidget* w : widgets) {
-        if (w->focusPolicy() == Qt::NoFocus || !w->isVisible()) continue;
+    // Enter presses buttons, and Clear replaces the cells: a widget may be gone when its turn comes.
+    QList<QPointer<QWidget>> widgets;
+    for (QWidget* w : d.window().findChildren<QWidget*>())
+        widgets << w;
+    for (const QPointer<QWidget>& w : widgets) {
+        if (w.isNull() || w->focusPolicy() == Qt::NoFocus || !w->isVisible()) continue;
         for (const Qt::Key key : keys) {
             QTest::keyClick(w, key);
             QTest::keyClick(w, key, Qt::ControlModifier);

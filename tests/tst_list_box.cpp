@@ -4,6 +4,7 @@
 
 #include "platform/errors.h"
 
+#include <QScrollBar>
 #include <QSignalSpy>
 
 using velsora::testing::WindowDriver;
@@ -27,7 +28,12 @@ private slots:
     void removeOtherKeepsSelection();
     void clearLeavesNoSelection();
     void listIndexWrite();
-    void ctrlClickDeselects();
+    void playerCannotEmptySelection_data();
+    void playerCannotEmptySelection();
+    void movingKeysSelect_data();
+    void movingKeysSelect();
+    void refilledListShowsFirstItem_data();
+    void refilledListShowsFirstItem();
     void badPositions_data();
     void badPositions();
 };
@@ -110,11 +116,97 @@ void TestListBox::listIndexWrite()
     QCOMPARE(list.ListIndex(), -1);
 }
 
-void TestListBox::ctrlClickDeselects()
+void TestListBox::playerCannotEmptySelection_data()
 {
+    QTest::addColumn<QString>("gesture");
+    QTest::newRow("click below the items") << "below";
+    QTest::newRow("Ctrl+click on the selected item") << "ctrl-click";
+    QTest::newRow("Ctrl+Space on the selected item") << "ctrl-space";
+}
+
+void TestListBox::playerCannotEmptySelection()
+{
+    QFETCH(QString, gesture);
     WindowDriver d;
-    d.clickRow(1, Qt::ControlModifier);
-    QCOMPARE(d.selectedRow(), -1);
+    QListWidget* list = d.controls().List1.list();
+    fill(d.controls().List1, 2); // room below the items
+    d.clickRow(1);
+    QSignalSpy changes(list->selectionModel(), &QItemSelectionModel::selectionChanged);
+    if (gesture == QLatin1String("below")) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, list->viewport()->height() - 2));
+    } else if (gesture == QLatin1String("ctrl-click")) {
+        d.clickRow(1, Qt::ControlModifier);
+    } else {
+        QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+    }
+    QCOMPARE(d.selectedRow(), 1);
+    QCOMPARE(changes.count(), 0);
+}
+
+void TestListBox::movingKeysSelect_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("selected");
+    // A placement took "5" out of the pool 1..20: nothing selected, the cursor on "6".
+    QTest::newRow("Home") << int(Qt::Key_Home) << "1";
+    QTest::newRow("End") << int(Qt::Key_End) << "20";
+    QTest::newRow("Up") << int(Qt::Key_Up) << "4";
+    QTest::newRow("Down") << int(Qt::Key_Down) << "7";
+    QTest::newRow("Page Down") << int(Qt::Key_PageDown) << "9";
+    QTest::newRow("Space") << int(Qt::Key_Space) << "6";
+}
+
+void TestListBox::movingKeysSelect()
+{
+    QFETCH(int, key);
+    QFETCH(QString, selected);
+    WindowDriver d;
+    velsora::ListBox& list = d.controls().List1;
+    fill(list, 20);
+    d.clickRow(4);
+    list.RemoveItem(4);
+    QCOMPARE(list.ListIndex(), -1);
+    list.list()->setFocus();
+    QTest::keyClick(list.list(), Qt::Key(key));
+    QVERIFY(list.ListIndex() >= 0);
+    QCOMPARE(list.List(list.ListIndex()), selected);
+    // Home twice: the cursor already on the first item still selects it after a placement.
+    list.setListIndex(-1);
+    QTest::keyClick(list.list(), Qt::Key_Home);
+    QTest::keyClick(list.list(), Qt::Key_Home);
+    QCOMPARE(list.ListIndex(), 0);
+}
+
+void TestListBox::refilledListShowsFirstItem_data()
+{
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QString>("then");
+    QTest::newRow("Start with 11") << "11"
+                                   << "";
+    QTest::newRow("Clear at 11, scrolled to the end") << "11"
+                                                      << "clear";
+    QTest::newRow("Clear at 5, scrolled to the end") << "5"
+                                                     << "clear";
+}
+
+void TestListBox::refilledListShowsFirstItem()
+{
+    QFETCH(QString, size);
+    QFETCH(QString, then);
+    WindowDriver d;
+    QListWidget* list = d.controls().List1.list();
+    d.start(size);
+    if (then == QLatin1String("clear")) {
+        d.clickRow(list->count() - 1); // scrolls to the end
+        d.clickClear();
+    }
+    QTRY_VERIFY(list->itemAt(QPoint(2, 2)) != nullptr);
+    QCOMPARE(list->itemAt(QPoint(2, 2))->text(), QStringLiteral("1"));
+    // Taking a number from the middle leaves the view where it is.
+    d.clickRow(2);
+    const int before = list->verticalScrollBar()->value();
+    d.clickCell(0);
+    QCOMPARE(list->verticalScrollBar()->value(), before);
 }
 
 void TestListBox::badPositions_data()

@@ -4,8 +4,11 @@
 
 #include "platform/twips.h"
 
+#include <QAccessible>
 #include <QFontInfo>
+#include <QMenu>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -56,6 +59,8 @@ private slots:
     void pictureAtNaturalSize();
     void buttonFacesPaintTheirColour_data();
     void buttonFacesPaintTheirColour();
+    void enterPressesFocusedButton_data();
+    void enterPressesFocusedButton();
 };
 
 void TestMainWindow::controls_data()
@@ -68,19 +73,22 @@ void TestMainWindow::controls_data()
     QTest::addColumn<bool>("visible");
     const QColor standard;
     QTest::newRow("Command3") << "Command3"
-                              << "QPushButton" << QRect(5880, 2640, 1215, 375) << QColor(255, 0, 0) << "Чисти" << true;
+                              << "velsora::PushButton" << QRect(5880, 2640, 1215, 375) << QColor(255, 0, 0) << "Чисти"
+                              << true;
     QTest::newRow("Text1(1)") << "Text1(1)"
                               << "QPlainTextEdit" << QRect(3000, 6960, 6375, 2535) << standard << "" << false;
     QTest::newRow("Text1(0)") << "Text1(0)"
                               << "QPlainTextEdit" << QRect(120, 6120, 7095, 1695) << standard << "Част от първите комп"
                               << true;
     QTest::newRow("Command2") << "Command2"
-                              << "QPushButton" << QRect(5880, 720, 1095, 375) << QColor(128, 128, 255) << "Начало"
-                              << true;
+                              << "velsora::PushButton" << QRect(5880, 720, 1095, 375) << QColor(128, 128, 255)
+                              << "Начало" << true;
     QTest::newRow("List1") << "List1"
-                           << "QListWidget" << QRect(6000, 1200, 855, 1200) << standard << "3,5,7,9,11" << true;
+                           << "velsora::ClassicListWidget" << QRect(6000, 1200, 855, 1200) << standard << "3,5,7,9,11"
+                           << true;
     QTest::newRow("Command1(0)") << "Command1(0)"
-                                 << "QPushButton" << QRect(840, 600, 420, 420) << QColor(128, 128, 255) << "" << false;
+                                 << "velsora::PushButton" << QRect(840, 600, 420, 420) << QColor(128, 128, 255) << ""
+                                 << false;
     QTest::newRow("Image1") << "Image1"
                             << "QLabel" << QRect(240, 600, 5055, 3930) << standard << "" << true;
     QTest::newRow("Label2(1)") << "Label2(1)"
@@ -137,6 +145,10 @@ void TestMainWindow::window()
     QVERIFY(flags & Qt::WindowSystemMenuHint);
     QCOMPARE(w.palette().color(QPalette::Window), QColor(192, 192, 255));
     QVERIFY(!w.windowIcon().isNull());
+    // Screen readers announce it as a window named by its caption.
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&w);
+    QCOMPARE(accessible->role(), QAccessible::Window);
+    QCOMPARE(accessible->text(QAccessible::Name), w.windowTitle());
     QCOMPARE(w.windowIcon().availableSizes().value(0), QSize(32, 32));
     // Centred on the screen; the frame, unknown until the window maps, may shift it by its width.
     const QRect screen = w.screen()->availableGeometry();
@@ -217,6 +229,11 @@ void TestMainWindow::helpTextBox()
     QCOMPARE(edit->toPlainText(), QString(help.Text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QVERIFY(edit->textCursor().hasSelection());
+    // Its context menu is Qt's own, in Bulgarian like every other text of the window.
+    const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+    const QString copy = menu->actions().value(0)->text();
+    QVERIFY2(!copy.contains(QLatin1String("Copy")) && copy.contains(QRegularExpression(QStringLiteral("[А-я]"))),
+             qPrintable(copy));
     // Long lines wrap: the 26 lines take more visual lines than blocks.
     int visualLines = 0;
     for (QTextBlock b = edit->document()->begin(); b.isValid(); b = b.next())
@@ -280,12 +297,39 @@ void TestMainWindow::buttonFacesPaintTheirColour()
         if (button.endsWith(QLatin1String("Clear"))) d.clickClear();
         target = c.Command1(button.endsWith(QLatin1String("Clear")) ? 8 : 7).widget();
     }
-    // Fusion paints the face as a lighter gradient of the colour and the rim darker: the hue holds.
+    // A flat face in exactly the button's colour inside a raised edge: light top and left, dark
+    // bottom and right.
     const QImage image = target->grab().toImage();
-    for (const QPoint at : {QPoint(4, image.height() / 2), QPoint(image.width() - 5, image.height() / 2)}) {
-        const QColor seen = image.pixelColor(at);
-        QVERIFY2(qAbs(seen.hue() - colour.hue()) <= 4 && seen.saturation() > 60, qPrintable(seen.name()));
-    }
+    const int w = image.width();
+    const int h = image.height();
+    QCOMPARE(image.pixelColor(2, h / 2), colour);
+    QCOMPARE(image.pixelColor(w - 3, h / 2), colour);
+    QVERIFY(image.pixelColor(0, h / 2).lightness() > colour.lightness());
+    QVERIFY(image.pixelColor(w - 1, h / 2).lightness() < colour.lightness());
+}
+
+void TestMainWindow::enterPressesFocusedButton_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+}
+
+void TestMainWindow::enterPressesFocusedButton()
+{
+    QFETCH(int, key);
+    WindowDriver d;
+    velsora::DesignControls& c = d.controls();
+    const Qt::KeyboardModifiers keypad = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+    d.selectItem(QStringLiteral("3"));
+    QTest::keyClick(c.Command2.widget(), Qt::Key(key), keypad);
+    QCOMPARE(d.N(), 3);
+    d.selectItem(QStringLiteral("9"));
+    QTest::keyClick(c.Command1(4).widget(), Qt::Key(key), keypad);
+    QCOMPARE(d.cells()[4], QStringLiteral("9"));
+    QTest::keyClick(c.Command3.widget(), Qt::Key(key), keypad);
+    QCOMPARE(d.cells()[4], QString());
+    QCOMPARE(d.pool(), velsora::testing::numbersUpTo(9));
 }
 
 VELSORA_TEST_MAIN(TestMainWindow)

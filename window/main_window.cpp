@@ -3,9 +3,13 @@
 #include "platform/style.h"
 #include "platform/twips.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QScreen>
+#include <QTranslator>
+#include <QWindow>
 
 namespace velsora {
 
@@ -31,9 +35,35 @@ QIcon programIcon()
     return icon;
 }
 
+namespace {
+// Qt's own texts (context menus, scroll bars, message box buttons) in Bulgarian, from Qt's
+// translations wherever Qt is installed; without them those few texts stay in English.
+void loadQtTranslations()
+{
+    auto* translator = new QTranslator(qApp);
+    if (translator->load(QStringLiteral("qtbase_bg"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        delete translator;
+    }
+}
+
+// A plain top-level QWidget reaches screen readers as a filler, which they neither announce nor
+// read the title of; the game's window is a window, named by its caption.
+QAccessibleInterface* windowAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("velsora::MainWindow") && object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    }
+    return nullptr;
+}
+} // namespace
+
 void applyAppearance()
 {
     QApplication::setStyle(new PlatformStyle);
+    loadQtTranslations();
+    QAccessible::installFactory(windowAccessible);
     QApplication::setApplicationName(QStringLiteral("Velsora"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     // Lets the desktop match the window to its menu entry and icon.
@@ -71,11 +101,35 @@ MainWindow::MainWindow()
     describeForScreenReaders();
     Form_Load();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    centre();
     // The first visible control in tab order that takes the focus.
     controls_.List1.widget()->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::centre()
+{
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    // The frame is known only once the window manager has framed the window; until then the
+    // window is centred as if it had none. A top-level widget's position is its frame's.
+    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    const QSize whole = size().grownBy(frame);
+    const QRect area = screen->availableGeometry();
+    move(area.x() + (area.width() - whole.width()) / 2, area.y() + (area.height() - whole.height()) / 2);
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    // Once, when the window manager has put its frame round the window: centre the whole.
+    if (!centredWithFrame_ && (event->type() == QEvent::Move || event->type() == QEvent::Show)
+        && windowHandle() != nullptr && !windowHandle()->frameMargins().isNull()) {
+        centredWithFrame_ = true;
+        centre();
+    }
+    return handled;
 }
 
 void MainWindow::Form_Load()

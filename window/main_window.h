@@ -11,6 +11,7 @@
 namespace velsora {
 
 class MainWindow : public QWidget {
+    Q_OBJECT
 public:
     MainWindow();
 
@@ -22,7 +23,12 @@ public:
     static constexpr int kClientWidth = 7635;
     static constexpr int kClientHeight = 7890;
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
+    // Centres the whole window, frame included, on the available area of its screen.
+    void centre();
     void Form_Load();
     void Label2_Click(Integer Index);
     void connectHandlers();
@@ -32,12 +38,14 @@ private:
     EventBoundary boundary_;
     DesignControls controls_;
     Puzzle puzzle_;
+    bool centredWithFrame_ = false;
 };
 
 // The window's icon.
 QIcon programIcon();
 
-// Application-wide look: the style that paints coloured button faces, names and version.
+// Application-wide look: the style that paints coloured button faces, names and version,
+// Qt's own texts in Bulgarian, and the window's role for screen readers.
 void applyAppearance();
 
 // The window's font, taken by every control: Times New Roman, 12 pt, regular.
