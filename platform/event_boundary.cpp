@@ -9,7 +9,14 @@ namespace velsora {
 
 EventBoundary::EventBoundary(QWidget* owner) : owner_(owner)
 {
-    reporter_ = [this](const Report& r) { QMessageBox::critical(owner_, QStringLiteral("Velsora"), messageFor(r)); };
+    // The box opens once the failed handler has returned to the event loop: a modal loop inside
+    // the click would deliver further events to a handler that is still running.
+    reporter_ = [this](const Report& r) {
+        QMetaObject::invokeMethod(
+            owner_,
+            [owner = owner_, text = messageFor(r)] { QMessageBox::critical(owner, QStringLiteral("Velsora"), text); },
+            Qt::QueuedConnection);
+    };
 }
 
 void EventBoundary::setReporter(Reporter reporter)

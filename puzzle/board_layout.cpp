@@ -34,8 +34,8 @@ void Puzzle::BuildBoard()
     ForEach(1, sub(mul(N, N), 1), [&](Integer k) {
         c_.Command1.Load(k);
         CommandButton& cell = c_.Command1(k);
-        const double x = fmul(C.Width(), idiv(k, N));
-        const Integer y = RoundToInteger(fmul(C.Height(), mod(k, N)));
+        const double x = fmul(C.Width(), columnOf(k));
+        const Integer y = RoundToInteger(fmul(C.Height(), rowOf(k)));
         cell.setTop(ToSingle(fadd(y, C.Top())));
         cell.setLeft(ToSingle(fadd(x, C.Left())));
         cell.setVisible(true);

@@ -7,7 +7,6 @@
 namespace velsora {
 
 // All game state lives in the controls; the only other state is N.
-// Cell k stands in column k \ N and row k Mod N.
 class Puzzle {
 public:
     explicit Puzzle(FormControls controls) : c_(controls) {}
@@ -28,6 +27,12 @@ public:
 
     // The side length: 0 until Start.
     Integer N = 0;
+
+    // The grid is numbered column by column: cell k stands in row k Mod N and column k \ N,
+    // and the cell in row r and column c is r + N * c. Checked arithmetic; N must not be 0.
+    [[nodiscard]] Integer rowOf(Integer k) const { return mod(k, N); }
+    [[nodiscard]] Integer columnOf(Integer k) const { return idiv(k, N); }
+    [[nodiscard]] Integer cellAt(Integer r, Integer c) const { return add(r, mul(N, c)); }
 
 private:
     FormControls c_;

@@ -16,12 +16,12 @@ void Puzzle::UpdateSums()
     const Integer last = sub(N, 1);
     ForEach(0, last, [&](Integer r) {
         Integer s = 0;
-        ForEach(0, last, [&](Integer c) { s = addCell(s, c_.Command1(add(r, mul(N, c)))); });
+        ForEach(0, last, [&](Integer c) { s = addCell(s, c_.Command1(cellAt(r, c))); });
         c_.Label1(r).setCaption(FormatInteger(s));
     });
     ForEach(0, last, [&](Integer c) {
         Integer s = 0;
-        ForEach(0, last, [&](Integer r) { s = addCell(s, c_.Command1(add(r, mul(N, c)))); });
+        ForEach(0, last, [&](Integer r) { s = addCell(s, c_.Command1(cellAt(r, c))); });
         c_.Label1(add(N, c)).setCaption(FormatInteger(s));
     });
 }

@@ -14,6 +14,10 @@ if [ "${1:-build}" = test ]; then
     packages+=(binutils-mingw-w64-x86-64)
     # A screen reader's view: the accessibility bus and a client for it.
     packages+=(at-spi2-core dbus-daemon python3-pyatspi)
+    # The program natively on Wayland: a headless Weston and Qt's Wayland plugin.
+    packages+=(weston qt6-wayland)
+    # The tests run again in a build by Clang.
+    packages+=(clang)
     # The start-up benchmark's timer talks to the X server; bc works out its ratios.
     packages+=(libxcb1-dev bc)
 fi

@@ -1,19 +1,48 @@
 #!/usr/bin/env bash
-# Runs the real program under Xvfb with the accessibility bus and reads it as a screen reader would.
+# Runs the real program with the accessibility bus and reads it as a screen reader would:
+# tests/atspi_check.sh BINARY [x11|wayland]. x11 runs it under Xvfb; wayland runs it natively
+# on a headless Weston and also checks that it asks the compositor for a fixed 509 x 526.
 set -euo pipefail
 binary=$1
+display=${2:-x11}
 here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -z "${VELSORA_IN_SESSION:-}" ]; then
     exec env VELSORA_IN_SESSION=1 dbus-run-session -- "$0" "$@"
 fi
 
-. "$here/../scripts/xvfb.sh"
-start_xvfb 1024x768
 app=""
+server=""
+runtime=""
+trap 'kill $app $server ${bus:-} 2>/dev/null || true; [ -z "$runtime" ] || rm -rf "$runtime"' EXIT
+if [ "$display" = wayland ]; then
+    runtime=$(mktemp -d) # Wayland wants a private runtime folder
+    export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=velsora-check QT_QPA_PLATFORM=wayland
+    weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --width=1024 --height=768 \
+        >"$runtime/weston.log" 2>&1 &
+    server=$!
+    for _ in $(seq 100); do [ -S "$runtime/$WAYLAND_DISPLAY" ] && break; sleep 0.05; done
+    [ -S "$runtime/$WAYLAND_DISPLAY" ] || { cat "$runtime/weston.log"; echo "FAIL: weston did not start"; exit 1; }
+else
+    . "$here/../scripts/xvfb.sh"
+    start_xvfb 1024x768
+    server=$XVFB_PID
+fi
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 bus=$!
-trap 'kill $app "$bus" "$XVFB_PID" 2>/dev/null || true' EXIT
 sleep 0.5
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$binary" 2>/dev/null &
+log=$(mktemp)
+WAYLAND_DEBUG=$([ "$display" = wayland ] && echo 1 || echo 0) QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 \
+    "$binary" 2>"$log" &
 app=$!
-/usr/bin/python3 "$here/atspi_tree.py"
+status=0
+/usr/bin/python3 "$here/atspi_tree.py" || status=1
+if [ "$display" = wayland ]; then
+    # Fixed size: the same minimum and maximum, as the X window manager is told.
+    for size in min max; do
+        grep -q "xdg_toplevel@[0-9]*\.set_${size}_size(509, 526)" "$log" \
+            || { echo "FAIL: no ${size}imum size of 509 x 526 sent to the compositor"; status=1; }
+    done
+    grep -q 'xdg_toplevel.*configure' "$log" || { echo "FAIL: the compositor never configured the window"; status=1; }
+fi
+rm -f "$log"
+exit $status

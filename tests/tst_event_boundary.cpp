@@ -47,14 +47,19 @@ void TestEventBoundary::messageBoxTellsThePlayer()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QString shown;
-    QTimer::singleShot(0, [&] {
+    velsora::faults::failAfter(0);
+    QTest::mouseClick(window.controls().Command2.button(), Qt::LeftButton);
+    // The box waits until the failed handler has returned to the event loop.
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QTimer reader;
+    QObject::connect(&reader, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             shown = box->text();
             box->accept();
         }
     });
-    velsora::faults::failAfter(0);
-    QTest::mouseClick(window.controls().Command2.button(), Qt::LeftButton);
+    reader.start(10);
+    QTRY_VERIFY(!shown.isEmpty());
     QVERIFY2(shown.contains(QStringLiteral("Грешка 1000 при натискането на „Начало“ (Command2_Click)")),
              qPrintable(shown));
     QVERIFY(shown.contains(QStringLiteral("играта продължава")));
