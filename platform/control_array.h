@@ -54,6 +54,9 @@ public:
         if (describe_) {
             member->setAccessibleDescription(describe_(index));
         }
+        if (setUp_) {
+            setUp_(index, *member);
+        }
         // Keyboard focus walks the members in index order.
         if (exists(static_cast<Integer>(index - 1))) {
             QWidget::setTabOrder((*this)(static_cast<Integer>(index - 1)).widget(), member->widget());
@@ -98,6 +101,18 @@ public:
         }
     }
 
+    // Set-up of every member, present and future, with its index; for loaded members it comes
+    // after the copy of member 0, so it may change what the copy took over.
+    void onLoad(std::function<void(Integer, T&)> setUp)
+    {
+        setUp_ = std::move(setUp);
+        for (std::size_t i = 0; i < slots_.size(); ++i) {
+            if (slots_[i].member) {
+                setUp_(static_cast<Integer>(i), *slots_[i].member);
+            }
+        }
+    }
+
     [[nodiscard]] const QString& name() const noexcept { return name_; }
 
 private:
@@ -135,6 +150,7 @@ private:
     int count_ = 0;
     std::function<void(Integer)> handler_;
     std::function<QString(Integer)> describe_;
+    std::function<void(Integer, T&)> setUp_;
 };
 
 } // namespace velsora

@@ -75,6 +75,7 @@ void ClassicListWidget::keyPressEvent(QKeyEvent* event)
     // first item) or Ctrl is held; the classic list always selects where the cursor lands.
     if (movesCursor(event->key()) && currentIndex().isValid() && !selectionModel()->isSelected(currentIndex())) {
         selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
+        reportCurrentItem();
     }
 }
 
@@ -92,9 +93,23 @@ void ClassicListWidget::currentChanged(const QModelIndex& current, const QModelI
 
 void ClassicListWidget::focusInEvent(QFocusEvent* event)
 {
+    if (!currentIndex().isValid()) {
+        // Qt would put its cursor on the first item without a word to screen readers, so that
+        // the first Down passed over it unheard. Without a cursor, the first key lands on it.
+        // NOLINTNEXTLINE(bugprone-parent-virtual-call): skipping that on purpose
+        QAbstractScrollArea::focusInEvent(event);
+        viewport()->update();
+        return;
+    }
     QListWidget::focusInEvent(event);
-    // Screen readers read the selected item when the list reports it as the focused child.
-    if (QAccessible::isActive() && currentIndex().isValid()) {
+    // Screen readers read the item only when told it has the focus, and after they have heard
+    // that the list has it, which Qt tells them once this handler has returned.
+    QMetaObject::invokeMethod(this, &ClassicListWidget::reportCurrentItem, Qt::QueuedConnection);
+}
+
+void ClassicListWidget::reportCurrentItem()
+{
+    if (QAccessible::isActive() && hasFocus() && currentIndex().isValid()) {
         QAccessibleEvent focus(this, QAccessible::Focus);
         focus.setChild(currentIndex().row());
         QAccessible::updateAccessibility(&focus);

@@ -22,6 +22,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void focusInEvent(QFocusEvent* event) override;
+
+private:
+    // Tells screen readers that the current item has the focus, so they read it.
+    void reportCurrentItem();
 };
 
 // The selection follows only the player and ListIndex: appending never selects, and

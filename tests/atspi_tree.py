@@ -26,6 +26,17 @@ def walk(node, found):
     return found
 
 
+def pump(seconds):
+    # Delivers the accessibility events that arrived meanwhile.
+    from gi.repository import GLib
+
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        while GLib.MainContext.default().iteration(False):
+            pass
+        time.sleep(0.02)
+
+
 def main():
     app = find_app("velsora")
     if app is None:
@@ -55,15 +66,49 @@ def main():
     start.queryAction().doAction(0)
     for _ in range(50):
         tree = walk(app, [])
-        cells = [d for r, n, d, _ in tree if r == pyatspi.ROLE_PUSH_BUTTON and d.startswith("Клетка")]
+        cells = {d: o for r, n, d, o in tree if r == pyatspi.ROLE_PUSH_BUTTON and d.startswith("ред ")}
         if len(cells) == 25:
             break
         time.sleep(0.1)
-    if len(cells) != 25 or "Клетка: ред 5, колона 5" not in cells:
+    empty = "ред 5, колона 5, празна, сума на реда 0, сума на колоната 0"
+    if len(cells) != 25 or empty not in cells:
         failures.append(f"after Start: {len(cells)} cells")
     sums = [n for r, n, d, _ in tree if r == pyatspi.ROLE_LABEL and d.startswith("Сума на")]
     if sums != ["0"] * 10:
         failures.append(f"after Start: sums {sums}")
+    # The game's start was announced.
+    pool = next(o for r, n, _, o in tree if r == pyatspi.ROLE_LIST)
+    news = [o for r, _, _, o in tree if r == pyatspi.ROLE_NOTIFICATION]
+    if [o.name for o in news] != ["Игра 5 на 5"]:
+        failures.append(f"after Start: notifications {[o.name for o in news]}")
+
+    # A placement on the focused cell in row 2, column 2: the cell tells its new state, the news
+    # says it, and the pool, which does not have the focus, claims no focus for its items.
+    focus_events = []
+
+    def on_focus(event):
+        focus_events.append((event.source.getRole(), event.source.name))
+
+    pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused", "focus:")
+    cell = cells.get("ред 2, колона 2, празна, сума на реда 0, сума на колоната 0")
+    cell.queryComponent().grabFocus()
+    pump(0.5)
+    focus_events.clear()
+    seven = next(o for r, n, _, o in walk(pool, []) if r == pyatspi.ROLE_LIST_ITEM and n == "7")
+    seven.queryAction().doAction(0)  # selects it
+    cell.queryAction().doAction(0)
+    placed = "ред 2, колона 2, сума на реда 7, сума на колоната 7"
+    for _ in range(50):
+        pump(0.1)
+        if cell.name == "7" and cell.description == placed:
+            break
+    if (cell.name, cell.description) != ("7", placed):
+        failures.append(f"placed cell reads {cell.name!r} {cell.description!r}")
+    if news[0].name != "7, " + placed:
+        failures.append(f"placement announced as {news[0].name!r}")
+    stray = [e for e in focus_events if e[0] == pyatspi.ROLE_LIST_ITEM]
+    if stray:
+        failures.append(f"the pool claimed the focus for {stray}")
 
     for f in failures:
         print("FAIL:", f)

@@ -64,6 +64,7 @@ void applyAppearance()
     QApplication::setStyle(new PlatformStyle);
     loadQtTranslations();
     QAccessible::installFactory(windowAccessible);
+    Announcer::registerAccessibleRole();
     QApplication::setApplicationName(QStringLiteral("Velsora"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     // Lets the desktop match the window to its menu entry and icon.
@@ -90,6 +91,8 @@ MainWindow::MainWindow()
     , boundary_(this)
     , controls_(withFormLook(this))
     , puzzle_(FormControls{controls_.Command1, controls_.Label1, controls_.List1, controls_.Command2, controls_.Image1})
+    , access_(controls_, puzzle_)
+    , announcer_(this)
 {
     setObjectName(QStringLiteral("Velsora"));
     setWindowTitle(windowCaption());
@@ -146,10 +149,20 @@ void MainWindow::connectHandlers()
     boundary_.describeHandler("Command2_Click", QStringLiteral("натискането на „Начало“"));
     boundary_.describeHandler("Command3_Click", QStringLiteral("натискането на „Чисти“"));
     boundary_.describeHandler("Label2_Click", QStringLiteral("щракването върху заглавието"));
-    controls_.Command1.onClick(
-        [this](Integer index) { boundary_.run("Command1_Click", [this, index] { puzzle_.Command1_Click(index); }); });
-    controls_.Command2.onClick([this] { boundary_.run("Command2_Click", [this] { puzzle_.Command2_Click(); }); });
-    controls_.Command3.onClick([this] { boundary_.run("Command3_Click", [this] { puzzle_.Command3_Click(); }); });
+    controls_.Command1.onClick([this](Integer index) {
+        const QString before = controls_.Command1(index).Caption();
+        boundary_.run("Command1_Click", [this, index] { puzzle_.Command1_Click(index); });
+        afterCellClick(index, before);
+    });
+    controls_.Command2.onClick([this] {
+        const Integer before = puzzle_.N;
+        boundary_.run("Command2_Click", [this] { puzzle_.Command2_Click(); });
+        afterStart(before);
+    });
+    controls_.Command3.onClick([this] {
+        boundary_.run("Command3_Click", [this] { puzzle_.Command3_Click(); });
+        afterClear();
+    });
     controls_.Label2.onClick(
         [this](Integer index) { boundary_.run("Label2_Click", [this, index] { Label2_Click(index); }); });
 }
@@ -170,15 +183,38 @@ void MainWindow::describeForScreenReaders()
     c.Image1.setAccessibleDescription(QStringLiteral("Редове: 17 24 1 8 15; 23 5 7 14 16; 4 6 13 20 22; "
                                                      "10 12 19 21 3; 11 18 25 2 9. Всяка сума е 65"));
     c.Label2(0).setAccessibleDescription(QStringLiteral("Заглавие"));
-    // Cell k stands in row k Mod N and column k \ N; counted from 1 for the listener.
-    c.Command1.describeWith([this](Integer k) {
-        const int n = qMax<int>(puzzle_.N, 1);
-        return QStringLiteral("Клетка: ред %1, колона %2").arg(k % n + 1).arg(k / n + 1);
-    });
     c.Label1.describeWith([this](Integer k) {
         const int n = qMax<int>(puzzle_.N, 1);
         return k < n ? QStringLiteral("Сума на ред %1").arg(k + 1) : QStringLiteral("Сума на колона %1").arg(k - n + 1);
     });
+}
+
+void MainWindow::afterCellClick(Integer index, const QString& captionBefore)
+{
+    access_.describeLinesThrough(index);
+    if (controls_.Command1.exists(index) && controls_.Command1(index).Caption() != captionBefore) {
+        announcer_.announce(access_.cellNews(index));
+    }
+}
+
+void MainWindow::afterStart(Integer sideBefore)
+{
+    if (puzzle_.N == sideBefore || puzzle_.N <= 0) {
+        return;
+    }
+    access_.describeAll();
+    // The next step is to choose a number: the pool takes the focus, not the help text.
+    controls_.List1.widget()->setFocus(Qt::OtherFocusReason);
+    announcer_.announce(QStringLiteral("Игра %1 на %1").arg(puzzle_.N));
+}
+
+void MainWindow::afterClear()
+{
+    if (puzzle_.N <= 0) {
+        return;
+    }
+    access_.describeAll();
+    announcer_.announce(QStringLiteral("Квадратът е изчистен, всички числа са в списъка"));
 }
 
 void MainWindow::setTabOrder()

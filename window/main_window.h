@@ -1,7 +1,9 @@
 // The program's only window: its attributes, its controls and the dispatch of their events.
 #pragma once
 
+#include "board_access.h"
 #include "design_controls.h"
+#include "platform/announcer.h"
 #include "platform/event_boundary.h"
 #include "puzzle/puzzle.h"
 
@@ -34,10 +36,16 @@ private:
     void connectHandlers();
     void setTabOrder();
     void describeForScreenReaders();
+    // After a handler: tell a screen reader what changed, and keep what it reads up to date.
+    void afterCellClick(Integer index, const QString& captionBefore);
+    void afterStart(Integer sideBefore);
+    void afterClear();
 
     EventBoundary boundary_;
     DesignControls controls_;
     Puzzle puzzle_;
+    BoardAccess access_;
+    Announcer announcer_;
     bool centredWithFrame_ = false;
 };
 

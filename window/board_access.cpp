@@ -1,0 +1,167 @@
+// The board as one tab stop with arrow keys, and what the cells tell a screen reader.
+#include "board_access.h"
+
+#include <QKeyEvent>
+
+namespace velsora {
+
+BoardAccess::BoardAccess(DesignControls& controls, const Puzzle& puzzle) : c_(controls), puzzle_(puzzle)
+{
+    c_.Command1.onLoad([this](Integer k, CommandButton& cell) { adopt(k, cell); });
+    QAccessible::installActivationObserver(this);
+    describeAll();
+}
+
+BoardAccess::~BoardAccess()
+{
+    QAccessible::removeActivationObserver(this);
+}
+
+void BoardAccess::accessibilityActiveChanged(bool active)
+{
+    if (active) {
+        describeAll();
+    }
+}
+
+void BoardAccess::describe(Integer k)
+{
+    c_.Command1(k).setAccessibleDescription(describeCell(k));
+}
+
+void BoardAccess::describeAll()
+{
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    for (Integer k = 0; c_.Command1.exists(k); ++k) {
+        describe(k);
+    }
+}
+
+void BoardAccess::describeLinesThrough(Integer k)
+{
+    const Integer n = puzzle_.N;
+    if (n <= 0 || !c_.Command1.exists(k) || !QAccessible::isActive()) {
+        return;
+    }
+    const Integer r = puzzle_.rowOf(k);
+    const Integer c = puzzle_.columnOf(k);
+    for (Integer i = 0; i < n; ++i) {
+        describe(puzzle_.cellAt(r, i));
+        if (i != r) {
+            describe(puzzle_.cellAt(i, c));
+        }
+    }
+}
+
+void BoardAccess::adopt(Integer k, CommandButton& cell)
+{
+    QWidget* w = cell.widget();
+    const auto at = static_cast<std::size_t>(k);
+    if (at >= widgetAt_.size()) {
+        widgetAt_.resize(at + 1, nullptr);
+    }
+    indexOf_.remove(widgetAt_[at]);
+    widgetAt_[at] = w;
+    indexOf_.insert(w, k);
+    w->installEventFilter(this);
+    // Only one cell is in the tab order; a click still gives any cell the focus.
+    w->setFocusPolicy(k == tabStop_ ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void BoardAccess::makeTabStop(Integer k)
+{
+    if (k == tabStop_) {
+        return;
+    }
+    if (c_.Command1.exists(tabStop_)) {
+        c_.Command1(tabStop_).widget()->setFocusPolicy(Qt::ClickFocus);
+    }
+    tabStop_ = k;
+    c_.Command1(k).widget()->setFocusPolicy(Qt::StrongFocus);
+}
+
+Integer BoardAccess::neighbour(Integer k, int key) const
+{
+    const Integer n = puzzle_.N;
+    const Integer r = puzzle_.rowOf(k);
+    const Integer c = puzzle_.columnOf(k);
+    switch (key) {
+    case Qt::Key_Left:
+        return c > 0 ? puzzle_.cellAt(r, Integer(c - 1)) : k;
+    case Qt::Key_Right:
+        return c < n - 1 ? puzzle_.cellAt(r, Integer(c + 1)) : k;
+    case Qt::Key_Up:
+        return r > 0 ? puzzle_.cellAt(Integer(r - 1), c) : k;
+    case Qt::Key_Down:
+        return r < n - 1 ? puzzle_.cellAt(Integer(r + 1), c) : k;
+    case Qt::Key_Home:
+        return puzzle_.cellAt(r, 0);
+    case Qt::Key_End:
+        return puzzle_.cellAt(r, Integer(n - 1));
+    default:
+        return -1;
+    }
+}
+
+bool BoardAccess::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto found = indexOf_.constFind(watched);
+    // A widget address can come back for another cell after Clear: only the current one counts.
+    if (found == indexOf_.constEnd() || puzzle_.N <= 0 || !c_.Command1.exists(*found)
+        || c_.Command1(*found).widget() != watched) {
+        return false;
+    }
+    const Integer k = *found;
+    if (event->type() == QEvent::FocusIn) {
+        makeTabStop(k);
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        return false;
+    }
+    const Integer to = neighbour(k, key->key());
+    if (to < 0) {
+        return false;
+    }
+    // At the edges the focus stays where it is.
+    if (to != k && c_.Command1.exists(to)) {
+        c_.Command1(to).widget()->setFocus(Qt::OtherFocusReason);
+    }
+    return true;
+}
+
+QString BoardAccess::describeCell(Integer k) const
+{
+    const Integer n = puzzle_.N;
+    if (n <= 0) {
+        return QStringLiteral("ред 1, колона 1");
+    }
+    const Integer r = puzzle_.rowOf(k);
+    const Integer c = puzzle_.columnOf(k);
+    QString text = QStringLiteral("ред %1, колона %2").arg(r + 1).arg(c + 1);
+    if (c_.Command1.exists(k) && c_.Command1(k).Caption().isEmpty()) {
+        text += QStringLiteral(", празна");
+    }
+    const Integer columnSum = static_cast<Integer>(n + c);
+    if (c_.Label1.exists(r) && c_.Label1.exists(columnSum)) {
+        text += QStringLiteral(", сума на реда %1, сума на колоната %2")
+                    .arg(c_.Label1(r).Caption(), c_.Label1(columnSum).Caption());
+    }
+    return text;
+}
+
+QString BoardAccess::cellNews(Integer k) const
+{
+    const QString caption = c_.Command1(k).Caption();
+    QString where = describeCell(k);
+    where.remove(QStringLiteral(", празна"));
+    return QStringLiteral("%1, %2").arg(caption.isEmpty() ? QStringLiteral("празна") : caption, where);
+}
+
+} // namespace velsora
