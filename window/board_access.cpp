@@ -5,7 +5,10 @@
 
 namespace velsora {
 
-BoardAccess::BoardAccess(DesignControls& controls, const Puzzle& puzzle) : c_(controls), puzzle_(puzzle)
+BoardAccess::BoardAccess(DesignControls& controls, const Puzzle& puzzle, EventBoundary& boundary)
+    : c_(controls)
+    , puzzle_(puzzle)
+    , boundary_(boundary)
 {
     c_.Command1.onLoad([this](Integer k, CommandButton& cell) { adopt(k, cell); });
     QAccessible::installActivationObserver(this);
@@ -106,6 +109,16 @@ Integer BoardAccess::neighbour(Integer k, int key) const
 }
 
 bool BoardAccess::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::FocusIn && event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    bool handled = false;
+    boundary_.run("BoardKeys", [&] { handled = handleKey(watched, event); });
+    return handled;
+}
+
+bool BoardAccess::handleKey(QObject* watched, QEvent* event)
 {
     const auto found = indexOf_.constFind(watched);
     // A widget address can come back for another cell after Clear: only the current one counts.

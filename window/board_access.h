@@ -3,6 +3,7 @@
 #pragma once
 
 #include "design_controls.h"
+#include "platform/event_boundary.h"
 #include "puzzle/puzzle.h"
 
 #include <QAccessible>
@@ -15,7 +16,7 @@ namespace velsora {
 class BoardAccess : public QObject, public QAccessible::ActivationObserver {
     Q_OBJECT
 public:
-    BoardAccess(DesignControls& controls, const Puzzle& puzzle);
+    BoardAccess(DesignControls& controls, const Puzzle& puzzle, EventBoundary& boundary);
     ~BoardAccess() override;
     BoardAccess(const BoardAccess&) = delete;
     BoardAccess& operator=(const BoardAccess&) = delete;
@@ -39,6 +40,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool handleKey(QObject* watched, QEvent* event);
     void adopt(Integer k, CommandButton& cell);
     void describe(Integer k);
     void makeTabStop(Integer k);
@@ -46,6 +48,7 @@ private:
 
     DesignControls& c_;
     const Puzzle& puzzle_;
+    EventBoundary& boundary_;
     QHash<const QObject*, Integer> indexOf_; // cell widgets to their indexes
     std::vector<const QObject*> widgetAt_;   // and back, to forget the widgets Clear destroyed
     Integer tabStop_ = 0;                    // the cell Tab enters the board at: the one that last had the focus

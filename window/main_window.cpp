@@ -91,7 +91,7 @@ MainWindow::MainWindow()
     , boundary_(this)
     , controls_(withFormLook(this))
     , puzzle_(FormControls{controls_.Command1, controls_.Label1, controls_.List1, controls_.Command2, controls_.Image1})
-    , access_(controls_, puzzle_)
+    , access_(controls_, puzzle_, boundary_)
     , announcer_(this)
 {
     setObjectName(QStringLiteral("Velsora"));
@@ -127,7 +127,7 @@ bool MainWindow::event(QEvent* event)
 {
     const bool handled = QWidget::event(event);
     // Once, when the window manager has put its frame round the window: centre the whole.
-    if (!centredWithFrame_ && (event->type() == QEvent::Move || event->type() == QEvent::Show)
+    if ((event->type() == QEvent::Move || event->type() == QEvent::Show) && !centredWithFrame_
         && windowHandle() != nullptr && !windowHandle()->frameMargins().isNull()) {
         centredWithFrame_ = true;
         centre();
@@ -147,21 +147,26 @@ void MainWindow::connectHandlers()
     boundary_.describeHandler("Form_Load", QStringLiteral("отварянето на прозореца"));
     boundary_.describeHandler("Command1_Click", QStringLiteral("щракването върху клетка"));
     boundary_.describeHandler("Command2_Click", QStringLiteral("натискането на „Начало“"));
+    boundary_.describeHandler("BoardKeys", QStringLiteral("движението из квадрата с клавиатурата"));
     boundary_.describeHandler("Command3_Click", QStringLiteral("натискането на „Чисти“"));
     boundary_.describeHandler("Label2_Click", QStringLiteral("щракването върху заглавието"));
+    // What follows a handler runs through the boundary too, and runs even when the handler failed.
     controls_.Command1.onClick([this](Integer index) {
-        const QString before = controls_.Command1(index).Caption();
-        boundary_.run("Command1_Click", [this, index] { puzzle_.Command1_Click(index); });
-        afterCellClick(index, before);
+        QString before;
+        boundary_.run("Command1_Click", [this, index, &before] {
+            before = controls_.Command1(index).Caption();
+            puzzle_.Command1_Click(index);
+        });
+        boundary_.run("Command1_Click", [this, index, &before] { afterCellClick(index, before); });
     });
     controls_.Command2.onClick([this] {
         const Integer before = puzzle_.N;
         boundary_.run("Command2_Click", [this] { puzzle_.Command2_Click(); });
-        afterStart(before);
+        boundary_.run("Command2_Click", [this, before] { afterStart(before); });
     });
     controls_.Command3.onClick([this] {
         boundary_.run("Command3_Click", [this] { puzzle_.Command3_Click(); });
-        afterClear();
+        boundary_.run("Command3_Click", [this] { afterClear(); });
     });
     controls_.Label2.onClick(
         [this](Integer index) { boundary_.run("Label2_Click", [this, index] { Label2_Click(index); }); });

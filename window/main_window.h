@@ -41,12 +41,13 @@ private:
     void afterStart(Integer sideBefore);
     void afterClear();
 
+    // First: building the controls already sends the window events.
+    bool centredWithFrame_ = false;
     EventBoundary boundary_;
     DesignControls controls_;
     Puzzle puzzle_;
     BoardAccess access_;
     Announcer announcer_;
-    bool centredWithFrame_ = false;
 };
 
 // The window's icon.
