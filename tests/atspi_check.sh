@@ -39,8 +39,9 @@ status=0
 if [ "$display" = wayland ]; then
     # Fixed size: the same minimum and maximum, as the X window manager is told.
     for size in min max; do
-        grep -q "xdg_toplevel@[0-9]*\.set_${size}_size(509, 526)" "$log" \
-            || { echo "FAIL: no ${size}imum size of 509 x 526 sent to the compositor"; status=1; }
+        grep -Eq "xdg_toplevel[@#][0-9]+\.set_${size}_size\(509, 526\)" "$log" \
+            || { echo "FAIL: no ${size}imum size of 509 x 526 sent to the compositor"; status=1
+                 grep -E "set_(min|max)_size" "$log" | head -n 4; }
     done
     grep -q 'xdg_toplevel.*configure' "$log" || { echo "FAIL: the compositor never configured the window"; status=1; }
 fi
