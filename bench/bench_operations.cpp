@@ -139,7 +139,7 @@ void print(const char* name, int n, const std::vector<qint64>& game, const std::
 {
     const double g = median(game);
     const double f = median(floor);
-    std::printf("%-12s N=%-3d %10.1f us %10.1f us %7.2f%s\n", name, n, g, f, g / f, g / f > 1.3 ? "  over 1.3" : "");
+    std::printf("%-12s N=%-3d %10.1f us %10.1f us %7.2f%s\n", name, n, g, f, g / f, g / f > 1.10 ? "  over 1.10" : "");
 }
 
 } // namespace
