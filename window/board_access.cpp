@@ -149,32 +149,35 @@ bool BoardAccess::handleKey(QObject* watched, QEvent* event)
     return true;
 }
 
+QString BoardAccess::place(Integer k) const
+{
+    return QStringLiteral("ред %1, колона %2").arg(puzzle_.rowOf(k) + 1).arg(puzzle_.columnOf(k) + 1);
+}
+
+QString BoardAccess::sums(Integer k) const
+{
+    const Integer r = puzzle_.rowOf(k);
+    const auto column = static_cast<Integer>(puzzle_.N + puzzle_.columnOf(k));
+    if (!c_.Label1.exists(r) || !c_.Label1.exists(column)) {
+        return {};
+    }
+    return QStringLiteral(", сума на реда %1, сума на колоната %2")
+        .arg(c_.Label1(r).Caption(), c_.Label1(column).Caption());
+}
+
 QString BoardAccess::describeCell(Integer k) const
 {
-    const Integer n = puzzle_.N;
-    if (n <= 0) {
+    if (puzzle_.N <= 0) {
         return QStringLiteral("ред 1, колона 1");
     }
-    const Integer r = puzzle_.rowOf(k);
-    const Integer c = puzzle_.columnOf(k);
-    QString text = QStringLiteral("ред %1, колона %2").arg(r + 1).arg(c + 1);
-    if (c_.Command1.exists(k) && c_.Command1(k).Caption().isEmpty()) {
-        text += QStringLiteral(", празна");
-    }
-    const Integer columnSum = static_cast<Integer>(n + c);
-    if (c_.Label1.exists(r) && c_.Label1.exists(columnSum)) {
-        text += QStringLiteral(", сума на реда %1, сума на колоната %2")
-                    .arg(c_.Label1(r).Caption(), c_.Label1(columnSum).Caption());
-    }
-    return text;
+    const bool empty = c_.Command1.exists(k) && c_.Command1(k).Caption().isEmpty();
+    return place(k) + (empty ? QStringLiteral(", празна") : QString()) + sums(k);
 }
 
 QString BoardAccess::cellNews(Integer k) const
 {
     const QString caption = c_.Command1(k).Caption();
-    QString where = describeCell(k);
-    where.remove(QStringLiteral(", празна"));
-    return QStringLiteral("%1, %2").arg(caption.isEmpty() ? QStringLiteral("празна") : caption, where);
+    return (caption.isEmpty() ? QStringLiteral("празна") : caption) + QStringLiteral(", ") + place(k) + sums(k);
 }
 
 } // namespace velsora

@@ -45,6 +45,9 @@ private:
     void describe(Integer k);
     void makeTabStop(Integer k);
     [[nodiscard]] Integer neighbour(Integer k, int key) const;
+    // "ред r, колона c" and ", сума на реда X, сума на колоната Y" for cell k.
+    [[nodiscard]] QString place(Integer k) const;
+    [[nodiscard]] QString sums(Integer k) const;
 
     DesignControls& c_;
     const Puzzle& puzzle_;
