@@ -3,6 +3,7 @@
 #include "support/window_driver.h"
 
 #include <QAccessible>
+#include <algorithm>
 
 using velsora::Integer;
 using velsora::testing::WindowDriver;
@@ -23,6 +24,8 @@ private slots:
     void boardDescriptions();
     void namesFollowCaptions();
     void keyboardPlay();
+    void arrowsAfterClears_data();
+    void arrowsAfterClears();
 };
 
 void TestAccessibility::designControls_data()
@@ -161,6 +164,52 @@ void TestAccessibility::keyboardPlay()
     QVERIFY(announcer->accessibleName().startsWith(QStringLiteral("Квадратът е изчистен")));
     press(Qt::Key_Tab);
     QCOMPARE(focused(), cell(4));
+    QVERIFY(d.errors().empty());
+}
+
+void TestAccessibility::arrowsAfterClears_data()
+{
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<int>("clears");
+    QTest::newRow("3, one Clear") << "3" << 1;
+    QTest::newRow("5, four Clears") << "5" << 4;
+    QTest::newRow("11, thirty Clears") << "11" << 30;
+}
+
+// Every arrow key on every cell moves the focus to the neighbour (or keeps it at the edge), and
+// every cell that gets the focus becomes the board's tab stop, after each of several Clears: the
+// new cells must not be mistaken for the deleted ones whose memory they reuse.
+void TestAccessibility::arrowsAfterClears()
+{
+    QFETCH(QString, size);
+    QFETCH(int, clears);
+    WindowDriver d;
+    d.window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&d.window()));
+    d.start(size);
+    const int n = d.N();
+    const QList<std::tuple<Qt::Key, int, int>> arrows{
+        {Qt::Key_Left, 0, -1}, {Qt::Key_Right, 0, 1}, {Qt::Key_Up, -1, 0}, {Qt::Key_Down, 1, 0}};
+    for (int round = 0; round < clears; ++round) {
+        d.clickClear();
+        int ignored = 0;
+        for (int k = 0; k < n * n; ++k) {
+            QWidget* from = d.controls().Command1(static_cast<Integer>(k)).widget();
+            for (const auto& [key, dr, dc] : arrows) {
+                const int r = std::clamp(k % n + dr, 0, n - 1);
+                const int col = std::clamp(k / n + dc, 0, n - 1);
+                from->setFocus(Qt::OtherFocusReason);
+                QTest::keyClick(from, key);
+                QWidget* to = QApplication::focusWidget();
+                const bool moved = to == d.controls().Command1(static_cast<Integer>(r + n * col)).widget();
+                ignored += (moved && to->focusPolicy() == Qt::StrongFocus) ? 0 : 1;
+            }
+        }
+        QVERIFY2(ignored == 0, qPrintable(QStringLiteral("after Clear %1: %2 of %3 arrow keys ignored")
+                                              .arg(round + 1)
+                                              .arg(ignored)
+                                              .arg(4 * n * n)));
+    }
     QVERIFY(d.errors().empty());
 }
 

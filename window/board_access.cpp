@@ -2,8 +2,15 @@
 #include "board_access.h"
 
 #include <QKeyEvent>
+#include <QVariant>
 
 namespace velsora {
+
+namespace {
+// Each cell's widget carries its index, so that the index lives and dies with the widget. (A map
+// keyed by widget addresses went wrong after Clear: new cells get the addresses of deleted ones.)
+constexpr const char* kCellIndex = "velsoraCellIndex";
+} // namespace
 
 BoardAccess::BoardAccess(DesignControls& controls, const Puzzle& puzzle, EventBoundary& boundary)
     : c_(controls)
@@ -61,13 +68,7 @@ void BoardAccess::describeLinesThrough(Integer k)
 void BoardAccess::adopt(Integer k, CommandButton& cell)
 {
     QWidget* w = cell.widget();
-    const auto at = static_cast<std::size_t>(k);
-    if (at >= widgetAt_.size()) {
-        widgetAt_.resize(at + 1, nullptr);
-    }
-    indexOf_.remove(widgetAt_[at]);
-    widgetAt_[at] = w;
-    indexOf_.insert(w, k);
+    w->setProperty(kCellIndex, QVariant::fromValue(k));
     w->installEventFilter(this);
     // Only one cell is in the tab order; a click still gives any cell the focus.
     w->setFocusPolicy(k == tabStop_ ? Qt::StrongFocus : Qt::ClickFocus);
@@ -118,15 +119,22 @@ bool BoardAccess::eventFilter(QObject* watched, QEvent* event)
     return handled;
 }
 
+Integer BoardAccess::cellIndex(const QObject* watched) const
+{
+    const QVariant index = watched->property(kCellIndex);
+    if (!index.isValid()) {
+        return -1;
+    }
+    const auto k = index.value<Integer>();
+    return c_.Command1.exists(k) && c_.Command1(k).widget() == watched ? k : Integer{-1};
+}
+
 bool BoardAccess::handleKey(QObject* watched, QEvent* event)
 {
-    const auto found = indexOf_.constFind(watched);
-    // A widget address can come back for another cell after Clear: only the current one counts.
-    if (found == indexOf_.constEnd() || puzzle_.N <= 0 || !c_.Command1.exists(*found)
-        || c_.Command1(*found).widget() != watched) {
+    const Integer k = cellIndex(watched);
+    if (k < 0 || puzzle_.N <= 0) {
         return false;
     }
-    const Integer k = *found;
     if (event->type() == QEvent::FocusIn) {
         makeTabStop(k);
         return false;
@@ -156,13 +164,13 @@ QString BoardAccess::place(Integer k) const
 
 QString BoardAccess::sums(Integer k) const
 {
-    const Integer r = puzzle_.rowOf(k);
-    const auto column = static_cast<Integer>(puzzle_.N + puzzle_.columnOf(k));
-    if (!c_.Label1.exists(r) || !c_.Label1.exists(column)) {
+    const Integer row = Puzzle::rowSumLabel(puzzle_.rowOf(k));
+    const Integer column = puzzle_.columnSumLabel(puzzle_.columnOf(k));
+    if (!c_.Label1.exists(row) || !c_.Label1.exists(column)) {
         return {};
     }
     return QStringLiteral(", сума на реда %1, сума на колоната %2")
-        .arg(c_.Label1(r).Caption(), c_.Label1(column).Caption());
+        .arg(c_.Label1(row).Caption(), c_.Label1(column).Caption());
 }
 
 QString BoardAccess::describeCell(Integer k) const

@@ -7,9 +7,7 @@
 #include "puzzle/puzzle.h"
 
 #include <QAccessible>
-#include <QHash>
 #include <QObject>
-#include <vector>
 
 namespace velsora {
 
@@ -45,6 +43,8 @@ private:
     void describe(Integer k);
     void makeTabStop(Integer k);
     [[nodiscard]] Integer neighbour(Integer k, int key) const;
+    // The index of the cell whose widget `watched` is, or -1.
+    [[nodiscard]] Integer cellIndex(const QObject* watched) const;
     // "ред r, колона c" and ", сума на реда X, сума на колоната Y" for cell k.
     [[nodiscard]] QString place(Integer k) const;
     [[nodiscard]] QString sums(Integer k) const;
@@ -52,9 +52,7 @@ private:
     DesignControls& c_;
     const Puzzle& puzzle_;
     EventBoundary& boundary_;
-    QHash<const QObject*, Integer> indexOf_; // cell widgets to their indexes
-    std::vector<const QObject*> widgetAt_;   // and back, to forget the widgets Clear destroyed
-    Integer tabStop_ = 0;                    // the cell Tab enters the board at: the one that last had the focus
+    Integer tabStop_ = 0; // the cell Tab enters the board at: the one that last had the focus
 };
 
 } // namespace velsora
