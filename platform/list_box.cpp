@@ -2,11 +2,14 @@
 #include "list_box.h"
 #include "errors.h"
 #include "faults.h"
+#include "style.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
+#include <algorithm>
 #include <limits>
 
 namespace velsora {
@@ -62,11 +65,40 @@ void ClassicListWidget::mousePressEvent(QMouseEvent* event)
     QListWidget::mousePressEvent(event);
 }
 
+int ClassicListWidget::rowWithoutCursor(int key) const
+{
+    switch (key) {
+    case Qt::Key_Space:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_PageUp:
+        return 0;
+    case Qt::Key_End:
+        return count() - 1;
+    case Qt::Key_PageDown: {
+        // A page down from the top: the last item that shows whole.
+        const int rowHeight = std::max(1, sizeHintForRow(0));
+        return std::clamp(viewport()->height() / rowHeight - 1, 0, count() - 1);
+    }
+    default:
+        return -1;
+    }
+}
+
 void ClassicListWidget::keyPressEvent(QKeyEvent* event)
 {
-    if (!currentIndex().isValid() && count() > 0 && event->key() == Qt::Key_Space) {
-        // After a refill there is no cursor yet: Space starts at the first item.
-        setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+    // After a refill there is no cursor yet, and Qt would start every move at the first item, so
+    // that End chose "1". The classic list goes where the key says: End to the last item, the
+    // others to the first, Page Down a page down from the top.
+    const int row = currentIndex().isValid() || count() == 0 || (event->modifiers() & ~Qt::KeypadModifier) != 0
+                        ? -1
+                        : rowWithoutCursor(event->key());
+    if (row >= 0) {
+        setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+        scrollTo(currentIndex());
         event->accept();
         return;
     }
@@ -105,6 +137,32 @@ void ClassicListWidget::focusInEvent(QFocusEvent* event)
     // Screen readers read the item only when told it has the focus, and after they have heard
     // that the list has it, which Qt tells them once this handler has returned.
     QMetaObject::invokeMethod(this, &ClassicListWidget::reportCurrentItem, Qt::QueuedConnection);
+}
+
+void ClassicListWidget::focusOutEvent(QFocusEvent* event)
+{
+    QListWidget::focusOutEvent(event);
+    viewport()->update(); // takes the focus rectangle away
+}
+
+void ClassicListWidget::paintEvent(QPaintEvent* event)
+{
+    QListWidget::paintEvent(event);
+    if (!hasFocus()) {
+        return;
+    }
+    // The classic focus mark: a dotted rectangle around the current item, or, with no cursor,
+    // where the first item stands (or would stand in an empty list).
+    QRect around = currentIndex().isValid() ? visualRect(currentIndex()) : visualRect(model()->index(0, 0));
+    if (around.isEmpty()) {
+        around = QRect(0, 0, viewport()->width(), fontMetrics().height());
+    }
+    around.setLeft(0);
+    around.setRight(viewport()->width() - 1);
+    const bool onSelection = currentIndex().isValid() && selectionModel()->isSelected(currentIndex());
+    QPainter painter(viewport());
+    PlatformStyle::drawDottedFocus(&painter, around,
+                                   palette().color(onSelection ? QPalette::HighlightedText : QPalette::Text));
 }
 
 void ClassicListWidget::reportCurrentItem()

@@ -145,28 +145,42 @@ void TestListBox::playerCannotEmptySelection()
 
 void TestListBox::movingKeysSelect_data()
 {
+    QTest::addColumn<QString>("state");
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("selected");
     // A placement took "5" out of the pool 1..20: nothing selected, the cursor on "6".
-    QTest::newRow("Home") << int(Qt::Key_Home) << "1";
-    QTest::newRow("End") << int(Qt::Key_End) << "20";
-    QTest::newRow("Up") << int(Qt::Key_Up) << "4";
-    QTest::newRow("Down") << int(Qt::Key_Down) << "7";
-    QTest::newRow("Page Down") << int(Qt::Key_PageDown) << "9";
-    QTest::newRow("Space") << int(Qt::Key_Space) << "6";
+    QTest::newRow("placed: Home") << "placed" << int(Qt::Key_Home) << "1";
+    QTest::newRow("placed: End") << "placed" << int(Qt::Key_End) << "20";
+    QTest::newRow("placed: Up") << "placed" << int(Qt::Key_Up) << "4";
+    QTest::newRow("placed: Down") << "placed" << int(Qt::Key_Down) << "7";
+    QTest::newRow("placed: Page Down") << "placed" << int(Qt::Key_PageDown) << "9";
+    QTest::newRow("placed: Space") << "placed" << int(Qt::Key_Space) << "6";
+    // Refilled with 1..20 (as after Start or Clear): no cursor at all. The key says where to go,
+    // from the top of the list.
+    QTest::newRow("refilled: Home") << "refilled" << int(Qt::Key_Home) << "1";
+    QTest::newRow("refilled: End") << "refilled" << int(Qt::Key_End) << "20";
+    QTest::newRow("refilled: Up") << "refilled" << int(Qt::Key_Up) << "1";
+    QTest::newRow("refilled: Down") << "refilled" << int(Qt::Key_Down) << "1";
+    QTest::newRow("refilled: Page Up") << "refilled" << int(Qt::Key_PageUp) << "1";
+    QTest::newRow("refilled: Page Down") << "refilled" << int(Qt::Key_PageDown) << "4";
+    QTest::newRow("refilled: Space") << "refilled" << int(Qt::Key_Space) << "1";
 }
 
 void TestListBox::movingKeysSelect()
 {
+    QFETCH(QString, state);
     QFETCH(int, key);
     QFETCH(QString, selected);
     WindowDriver d;
     velsora::ListBox& list = d.controls().List1;
     fill(list, 20);
-    d.clickRow(4);
-    list.RemoveItem(4);
+    if (state == QLatin1String("placed")) {
+        d.clickRow(4);
+        list.RemoveItem(4);
+    }
     QCOMPARE(list.ListIndex(), -1);
     list.list()->setFocus();
+    QCOMPARE(list.list()->currentIndex().isValid(), state == QLatin1String("placed"));
     QTest::keyClick(list.list(), Qt::Key(key));
     QVERIFY(list.ListIndex() >= 0);
     QCOMPARE(list.List(list.ListIndex()), selected);
