@@ -1,9 +1,12 @@
 // Fusion with classic colour push buttons and palettes shared between equal-looking controls.
 #include "style.h"
 
+#include <QAbstractItemView>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <algorithm>
+#include <utility>
 
 namespace velsora {
 
@@ -15,6 +18,44 @@ void edge(QPainter* painter, const QRect& r, const QColor& topLeft, const QColor
     painter->fillRect(QRect(r.left(), r.top(), 1, r.height() - 1), topLeft);
     painter->fillRect(QRect(r.left(), r.bottom(), r.width(), 1), bottomRight);
     painter->fillRect(QRect(r.right(), r.top(), 1, r.height()), bottomRight);
+}
+
+// A raised 3-D face, or a flat pressed one, filling `r` with the button colour.
+void raisedFace(QPainter* painter, const QRect& r, const QPalette& pal, bool pressed)
+{
+    painter->fillRect(r, pal.color(QPalette::Button));
+    if (pressed) {
+        edge(painter, r, pal.color(QPalette::Dark), pal.color(QPalette::Dark));
+        return;
+    }
+    edge(painter, r, pal.color(QPalette::Light), pal.color(QPalette::Shadow));
+    edge(painter, r.adjusted(1, 1, -1, -1), pal.color(QPalette::Midlight), pal.color(QPalette::Dark));
+}
+
+// A solid arrow head centred in `r`, pointing along `direction` (Qt::UpArrow and so on), built
+// from one-pixel lines so it stays crisp at every scale.
+void arrowHead(QPainter* painter, const QRect& r, Qt::ArrowType direction, const QColor& color)
+{
+    const int depth = std::max(2, std::min(r.width(), r.height()) / 4);
+    const QPoint centre = r.center();
+    for (int i = 0; i < depth; ++i) {
+        // Line i, counted from the point: 2i+1 pixels long.
+        const int along = i - depth / 2;
+        switch (direction) {
+        case Qt::UpArrow:
+            painter->fillRect(QRect(centre.x() - i, centre.y() + along, 2 * i + 1, 1), color);
+            break;
+        case Qt::DownArrow:
+            painter->fillRect(QRect(centre.x() - i, centre.y() - along, 2 * i + 1, 1), color);
+            break;
+        case Qt::LeftArrow:
+            painter->fillRect(QRect(centre.x() + along, centre.y() - i, 1, 2 * i + 1), color);
+            break;
+        default:
+            painter->fillRect(QRect(centre.x() - along, centre.y() - i, 1, 2 * i + 1), color);
+            break;
+        }
+    }
 }
 } // namespace
 
@@ -46,10 +87,7 @@ void PlatformStyle::drawClassicButton(const QStyleOptionButton& option, QPainter
         edge(painter, r.adjusted(1, 1, -1, -1), pal.color(QPalette::Midlight), pal.color(QPalette::Dark));
     }
     if ((option.state & State_HasFocus) != 0 && r.width() > 8 && r.height() > 8) {
-        painter->save();
-        painter->setPen(QPen(pal.color(QPalette::ButtonText), 1, Qt::DotLine));
-        painter->drawRect(r.adjusted(3, 3, -4, -4));
-        painter->restore();
+        drawDottedFocus(painter, r.adjusted(3, 3, -3, -3), pal.color(QPalette::ButtonText));
     }
     QStyleOptionButton label = option;
     label.rect = subElementRect(SE_PushButtonContents, &option, widget);
@@ -59,9 +97,75 @@ void PlatformStyle::drawClassicButton(const QStyleOptionButton& option, QPainter
     QProxyStyle::drawControl(CE_PushButtonLabel, &label, painter, widget);
 }
 
+void PlatformStyle::drawDottedFocus(QPainter* painter, const QRect& rect, const QColor& color)
+{
+    painter->save();
+    painter->setPen(QPen(color, 1, Qt::DotLine));
+    painter->drawRect(rect.adjusted(0, 0, -1, -1));
+    painter->restore();
+}
+
+void PlatformStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                                       const QWidget* widget) const
+{
+    const auto* slider = qstyleoption_cast<const QStyleOptionSlider*>(option);
+    if (control == CC_ScrollBar && slider != nullptr) {
+        drawClassicScrollBar(*slider, painter, widget);
+        return;
+    }
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+}
+
+void PlatformStyle::drawClassicScrollBar(const QStyleOptionSlider& option, QPainter* painter,
+                                         const QWidget* widget) const
+{
+    const QPalette& pal = option.palette;
+    const bool horizontal = option.orientation == Qt::Horizontal;
+    const bool enabled = (option.state & State_Enabled) != 0 && option.maximum > option.minimum;
+    const auto pressed = [&](SubControl part) {
+        return (option.activeSubControls & part) != 0 && (option.state & State_Sunken) != 0;
+    };
+    // The track: the classic dither of the button face and its light colour.
+    const QRect groove = subControlRect(CC_ScrollBar, &option, SC_ScrollBarGroove, widget);
+    painter->fillRect(groove, pal.color(QPalette::Button));
+    painter->fillRect(groove, QBrush(pal.color(QPalette::Light), Qt::Dense4Pattern));
+    for (const SubControl page : {SC_ScrollBarSubPage, SC_ScrollBarAddPage}) {
+        if (pressed(page)) {
+            painter->fillRect(subControlRect(CC_ScrollBar, &option, page, widget), pal.color(QPalette::Shadow));
+        }
+    }
+    const QColor arrowColour = pal.color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
+    const std::pair<SubControl, Qt::ArrowType> arrows[] = {
+        {SC_ScrollBarSubLine, horizontal ? Qt::LeftArrow : Qt::UpArrow},
+        {SC_ScrollBarAddLine, horizontal ? Qt::RightArrow : Qt::DownArrow}};
+    for (const auto& [part, direction] : arrows) {
+        QRect r = subControlRect(CC_ScrollBar, &option, part, widget);
+        if (r.isEmpty()) {
+            continue;
+        }
+        raisedFace(painter, r, pal, pressed(part));
+        arrowHead(painter, pressed(part) ? r.translated(1, 1) : r, direction, arrowColour);
+    }
+    const QRect thumb = subControlRect(CC_ScrollBar, &option, SC_ScrollBarSlider, widget);
+    if (enabled && !thumb.isEmpty()) {
+        raisedFace(painter, thumb, pal, false);
+    }
+}
+
 void PlatformStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                   const QWidget* widget) const
 {
+    // Lists draw their own classic focus rectangle around the current item.
+    if (element == PE_FrameFocusRect && qobject_cast<const QAbstractItemView*>(widget) != nullptr) {
+        return;
+    }
+    // The frame of the list and the help text, in Fusion's colour, but as whole pixels: Fusion's
+    // pen line falls half a pixel off at scale 2, one pixel short with a gap inside.
+    if (element == PE_Frame && option != nullptr) {
+        const QColor outline = option->palette.color(QPalette::Window).darker(140).lighter(108);
+        edge(painter, option->rect, outline, outline);
+        return;
+    }
     if (option == nullptr) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;

@@ -6,12 +6,14 @@
 #include <vector>
 
 class QStyleOptionButton;
+class QStyleOptionSlider;
 
 namespace velsora {
 
 // Push buttons are drawn as on the classic desktop the game was designed for: a flat face in the
 // button's own colour, a raised 3-D edge (sunken while pressed), a dotted focus rectangle inside
-// the face, and the caption drawn last so that nothing covers it.
+// the face, and the caption drawn last so that nothing covers it. Scroll bars match them: 3-D
+// arrow buttons and thumb in the button face colour over a dotted track.
 //
 // Everything else is Fusion. Fusion caches what it paints under a key made from the palette's
 // identity. Every control loaded at run time resolves a palette of its own, so without help each
@@ -25,9 +27,15 @@ public:
                      const QWidget* widget = nullptr) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget = nullptr) const override;
+
+    // The classic focus mark: a dotted rectangle just inside `rect`, in `color`.
+    static void drawDottedFocus(QPainter* painter, const QRect& rect, const QColor& color);
 
 private:
     void drawClassicButton(const QStyleOptionButton& option, QPainter* painter, const QWidget* widget) const;
+    void drawClassicScrollBar(const QStyleOptionSlider& option, QPainter* painter, const QWidget* widget) const;
     const QPalette& shared(const QPalette& palette) const;
 
     static constexpr std::size_t kMaxPalettes = 32;

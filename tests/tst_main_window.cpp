@@ -61,6 +61,10 @@ private slots:
     void buttonFacesPaintTheirColour();
     void enterPressesFocusedButton_data();
     void enterPressesFocusedButton();
+    void listShowsItsFocus_data();
+    void listShowsItsFocus();
+    void framesWholeAtScale2_data();
+    void framesWholeAtScale2();
 };
 
 void TestMainWindow::controls_data()
@@ -335,6 +339,73 @@ void TestMainWindow::enterPressesFocusedButton()
     QTest::keyClick(c.Command3.widget(), Qt::Key(key), keypad);
     QCOMPARE(d.cells()[4], QString());
     QCOMPARE(d.pool(), velsora::testing::numbersUpTo(9));
+}
+
+void TestMainWindow::listShowsItsFocus_data()
+{
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<bool>("dotted");
+    QTest::newRow("Start: no cursor") << "start" << true;
+    QTest::newRow("Clear, list focused: no cursor") << "clear" << true;
+    QTest::newRow("a number chosen") << "down" << true;
+    QTest::newRow("the board has the focus") << "board" << false;
+}
+
+// The list shows that it has the focus (the classic dotted rectangle on the first item's place or
+// around the current item), and shows nothing of it when it has not.
+void TestMainWindow::listShowsItsFocus()
+{
+    QFETCH(QString, after);
+    QFETCH(bool, dotted);
+    WindowDriver d;
+    d.window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&d.window()));
+    velsora::DesignControls& c = d.controls();
+    QListWidget* list = c.List1.list();
+    d.start(QStringLiteral("5"));
+    if (after == QLatin1String("clear")) {
+        d.clickClear();
+        list->setFocus();
+    } else if (after == QLatin1String("down")) {
+        QTest::keyClick(list, Qt::Key_Down);
+    } else if (after == QLatin1String("board")) {
+        c.Command1(0).widget()->setFocus();
+    }
+    // What the focus adds: the list as it is, against the list once the board has the focus.
+    const QImage now = list->viewport()->grab().toImage();
+    c.Command1(0).widget()->setFocus();
+    QCOMPARE(now != list->viewport()->grab().toImage(), dotted);
+}
+
+void TestMainWindow::framesWholeAtScale2_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::newRow("the list") << "List1";
+    QTest::newRow("the help text") << "Text1(0)";
+}
+
+// At twice the density the frame is two whole device pixels on every side, with the control's
+// own background right inside it.
+void TestMainWindow::framesWholeAtScale2()
+{
+    QFETCH(QString, control);
+    WindowDriver d;
+    QWidget* w = controlNamed(d.controls(), control).widget();
+    QImage image(w->size() * 2, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(2);
+    image.fill(Qt::magenta);
+    w->render(&image);
+    const QColor frame = image.pixelColor(0, 0);
+    const QColor inside = w->palette().color(QPalette::Base);
+    const int right = image.width() - 1;
+    const int bottom = image.height() - 1;
+    for (const QPoint& p : {QPoint(0, 20), QPoint(1, 20), QPoint(20, 0), QPoint(20, 1), QPoint(right, 20),
+                            QPoint(right - 1, 20), QPoint(20, bottom), QPoint(20, bottom - 1)}) {
+        QCOMPARE(image.pixelColor(p), frame);
+    }
+    QVERIFY(frame != inside);
+    QCOMPARE(image.pixelColor(2, 20), inside);
+    QCOMPARE(image.pixelColor(20, 2), inside);
 }
 
 VELSORA_TEST_MAIN(TestMainWindow)

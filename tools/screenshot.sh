@@ -14,9 +14,19 @@ done
 . "$(dirname "$0")/../scripts/xvfb.sh"
 start_xvfb "${SCREEN_SIZE:-1024x768}"
 app=""
-trap 'kill $app "$XVFB_PID" 2>/dev/null || true' EXIT
+wm=""
+trap 'kill $app $wm "$XVFB_PID" 2>/dev/null || true' EXIT
+# A window manager, as a player has, so that the window is activated and shows its focus.
+if command -v openbox >/dev/null; then
+    openbox >/dev/null 2>&1 &
+    wm=$!
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.05
+    done
+fi
 
-"$binary" &
+"$binary" 2>/dev/null &
 app=$!
 wid=""
 for _ in $(seq 100); do
