@@ -6,12 +6,11 @@
 namespace velsora {
 
 namespace {
-QAccessibleInterface* notificationAccessible(const QString& className, QObject* object)
+QAccessibleInterface* notificationAccessible(const QString& /*className*/, QObject* object)
 {
-    if (className == QLatin1String("velsora::Announcer") && object->isWidgetType()) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
-    }
-    return nullptr;
+    // Matched by type, not by the class name, so that a rename cannot silently undo it.
+    auto* announcer = qobject_cast<Announcer*>(object);
+    return announcer != nullptr ? new QAccessibleWidget(announcer, QAccessible::Notification) : nullptr;
 }
 } // namespace
 

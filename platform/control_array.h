@@ -22,6 +22,13 @@ public:
         addDesignMember(0, std::move(member0));
     }
 
+    // Members' click connections hold `this`: the array stays where it was made.
+    ControlArray(const ControlArray&) = delete;
+    ControlArray& operator=(const ControlArray&) = delete;
+    ControlArray(ControlArray&&) = delete;
+    ControlArray& operator=(ControlArray&&) = delete;
+    ~ControlArray() = default;
+
     void addDesignMember(Integer index, std::unique_ptr<T> member) { store(index, std::move(member), true); }
 
     [[nodiscard]] T& operator()(Integer index) const
@@ -74,6 +81,9 @@ public:
             throw ControlArrayError(ControlArrayError::Kind::DesignTime, name_, index);
         }
         faults::beforeWrite("Unload");
+        // Deleted at once, not later: only Clear unloads, and Clear is never an event of the
+        // member it unloads, so no Qt code is still running inside that member's widget. A
+        // handler that unloaded the very member whose event it handles would have to defer this.
         slot.member.reset();
         --count_;
     }

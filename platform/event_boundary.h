@@ -22,6 +22,12 @@ public:
     using Reporter = std::function<void(const Report&)>;
 
     explicit EventBoundary(QWidget* owner);
+    // The reporter holds `this`: a copy would report through the original.
+    EventBoundary(const EventBoundary&) = delete;
+    EventBoundary& operator=(const EventBoundary&) = delete;
+    EventBoundary(EventBoundary&&) = delete;
+    EventBoundary& operator=(EventBoundary&&) = delete;
+    ~EventBoundary() = default;
 
     // Tests replace the message box with a recorder.
     void setReporter(Reporter reporter);

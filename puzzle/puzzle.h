@@ -33,6 +33,9 @@ public:
     [[nodiscard]] Integer rowOf(Integer k) const { return mod(k, N); }
     [[nodiscard]] Integer columnOf(Integer k) const { return idiv(k, N); }
     [[nodiscard]] Integer cellAt(Integer r, Integer c) const { return add(r, mul(N, c)); }
+    // The sum labels: row r's sum is Label1(r), column c's is Label1(N + c).
+    [[nodiscard]] static Integer rowSumLabel(Integer r) { return r; }
+    [[nodiscard]] Integer columnSumLabel(Integer c) const { return add(N, c); }
 
 private:
     FormControls c_;

@@ -17,12 +17,12 @@ void Puzzle::UpdateSums()
     ForEach(0, last, [&](Integer r) {
         Integer s = 0;
         ForEach(0, last, [&](Integer c) { s = addCell(s, c_.Command1(cellAt(r, c))); });
-        c_.Label1(r).setCaption(FormatInteger(s));
+        c_.Label1(rowSumLabel(r)).setCaption(FormatInteger(s));
     });
     ForEach(0, last, [&](Integer c) {
         Integer s = 0;
         ForEach(0, last, [&](Integer r) { s = addCell(s, c_.Command1(cellAt(r, c))); });
-        c_.Label1(add(N, c)).setCaption(FormatInteger(s));
+        c_.Label1(columnSumLabel(c)).setCaption(FormatInteger(s));
     });
 }
 
