@@ -37,11 +37,14 @@ QIcon programIcon()
 
 namespace {
 // Qt's own texts (context menus, scroll bars, message box buttons) in Bulgarian, from Qt's
-// translations wherever Qt is installed; without them those few texts stay in English.
+// translations wherever Qt is installed, or compiled into the program where Qt is not (Windows);
+// without them those few texts stay in English.
 void loadQtTranslations()
 {
     auto* translator = new QTranslator(qApp);
-    if (translator->load(QStringLiteral("qtbase_bg"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    const QString name = QStringLiteral("qtbase_bg");
+    if (translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        || translator->load(name, QStringLiteral(":/velsora/translations"))) {
         QCoreApplication::installTranslator(translator);
     } else {
         delete translator;
@@ -50,12 +53,10 @@ void loadQtTranslations()
 
 // A plain top-level QWidget reaches screen readers as a filler, which they neither announce nor
 // read the title of; the game's window is a window, named by its caption.
-QAccessibleInterface* windowAccessible(const QString& className, QObject* object)
+QAccessibleInterface* windowAccessible(const QString& /*className*/, QObject* object)
 {
-    if (className == QLatin1String("velsora::MainWindow") && object->isWidgetType()) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-    }
-    return nullptr;
+    auto* window = qobject_cast<MainWindow*>(object);
+    return window != nullptr ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
 }
 } // namespace
 
@@ -189,8 +190,10 @@ void MainWindow::describeForScreenReaders()
                                                      "10 12 19 21 3; 11 18 25 2 9. Всяка сума е 65"));
     c.Label2(0).setAccessibleDescription(QStringLiteral("Заглавие"));
     c.Label1.describeWith([this](Integer k) {
-        const int n = qMax<int>(puzzle_.N, 1);
-        return k < n ? QStringLiteral("Сума на ред %1").arg(k + 1) : QStringLiteral("Сума на колона %1").arg(k - n + 1);
+        // Before Start the template is the first row's label.
+        const Integer firstColumn = puzzle_.N > 0 ? puzzle_.columnSumLabel(0) : Integer{1};
+        return k < firstColumn ? QStringLiteral("Сума на ред %1").arg(k - Puzzle::rowSumLabel(0) + 1)
+                               : QStringLiteral("Сума на колона %1").arg(k - firstColumn + 1);
     });
 }
 
