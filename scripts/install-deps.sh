@@ -1,13 +1,20 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Velsora needs that are missing: scripts/install-deps.sh [build|test]
+# Installs the Debian packages Velsora needs that are missing: scripts/install-deps.sh [build|test|windows]
 set -euo pipefail
 
 # Qt's own texts in Bulgarian come from qt6-translations-l10n.
 packages=(qt6-base-dev cmake ninja-build g++ fonts-liberation qt6-translations-l10n)
+# The real program under Xvfb with a window manager; xwininfo, xprop and xwd (x11-utils, x11-apps)
+# read its window, xdotool types into it.
+real_window=(xvfb xauth x11-utils x11-apps openbox xdotool python3)
+if [ "${1:-build}" = windows ]; then
+    # Qt for Windows from Debian's source (dpkg-source unpacks it), built with the host Qt's tools
+    # by MinGW-w64; the zip; Wine to play the result.
+    packages+=(qt6-base-dev-tools dpkg-dev xz-utils perl g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
+    packages+=(zip unzip file wine wine64 "${real_window[@]}")
+fi
 if [ "${1:-build}" = test ]; then
-    # Xvfb and openbox run the real program in the tests; xwininfo, xprop and xwd (x11-utils,
-    # x11-apps) read its window, xdotool types into it.
-    packages+=(xvfb xauth x11-utils x11-apps openbox xdotool)
+    packages+=("${real_window[@]}")
     # Validators of the desktop entry, AppStream data and Debian package; the package's tools.
     packages+=(desktop-file-utils appstream lintian dpkg-dev file)
     # The Windows version resource, compiled and read back here.
@@ -16,8 +23,8 @@ if [ "${1:-build}" = test ]; then
     packages+=(at-spi2-core dbus-daemon python3-pyatspi)
     # The program natively on Wayland: a headless Weston and Qt's Wayland plugin.
     packages+=(weston qt6-wayland)
-    # The tests run again in a build by Clang.
-    packages+=(clang)
+    # The tests run again in a build by Clang, with clang-tidy; clang-format checks the layout.
+    packages+=(clang clang-tidy clang-format)
     # The start-up benchmark's timer talks to the X server; bc works out its ratios.
     packages+=(libxcb1-dev bc)
 fi

@@ -1,17 +1,26 @@
-// The Windows version resource, compiled with the MinGW resource compiler, reads back as designed.
+// The Windows version resource, compiled with the MinGW resource compiler, reads back as designed;
+// with --exe PATH, read back from the Windows program itself.
 #include "support/version_resource.h"
 
 #include <QTest>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
-using velsora::testing::readResourceFile;
+using velsora::testing::ResourceFile;
 
 namespace {
-std::vector<unsigned char> readBytes(const char* path)
+const char* executable = nullptr; // the program given with --exe, read instead of the .res
+
+std::vector<unsigned char> readBytes()
 {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(executable != nullptr ? executable : VELSORA_VERSION_RES, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::optional<ResourceFile> parse(const std::vector<unsigned char>& bytes)
+{
+    return executable != nullptr ? velsora::testing::readExecutable(bytes) : velsora::testing::readResourceFile(bytes);
 }
 } // namespace
 
@@ -49,7 +58,7 @@ void TestVersionResource::strings()
 {
     QFETCH(QString, name);
     QFETCH(QString, value);
-    const auto res = readResourceFile(readBytes(VELSORA_VERSION_RES));
+    const auto res = parse(readBytes());
     QVERIFY(res.has_value());
     QCOMPARE(res->strings.size(), std::size_t{1});
     QVERIFY(res->strings.count("040904B0") == 1); // English (United States), Unicode
@@ -61,7 +70,7 @@ void TestVersionResource::strings()
 
 void TestVersionResource::fixedInfoAndTranslation()
 {
-    const auto res = readResourceFile(readBytes(VELSORA_VERSION_RES));
+    const auto res = parse(readBytes());
     QVERIFY(res.has_value());
     QCOMPARE(res->fileVersionMS, 0x00010000u); // 1.0
     QCOMPARE(res->fileVersionLS, 0u);          // .0.0
@@ -71,7 +80,7 @@ void TestVersionResource::fixedInfoAndTranslation()
 
 void TestVersionResource::icon()
 {
-    const auto res = readResourceFile(readBytes(VELSORA_VERSION_RES));
+    const auto res = parse(readBytes());
     QVERIFY(res.has_value());
     QCOMPARE(res->iconGroups.size(), std::size_t{1});
     QCOMPARE(res->iconGroups[0].size(), std::size_t{1});
@@ -83,12 +92,25 @@ void TestVersionResource::icon()
 
 void TestVersionResource::rejectsGarbage()
 {
-    QVERIFY(!readResourceFile({}).has_value());
-    std::vector<unsigned char> bytes = readBytes(VELSORA_VERSION_RES);
+    QVERIFY(!parse({}).has_value());
+    std::vector<unsigned char> bytes = readBytes();
     bytes.resize(bytes.size() / 2);
-    QVERIFY(!readResourceFile(bytes).has_value());
-    QVERIFY(!readResourceFile(std::vector<unsigned char>(64, 0xFF)).has_value());
+    QVERIFY(!parse(bytes).has_value());
+    QVERIFY(!parse(std::vector<unsigned char>(64, 0xFF)).has_value());
 }
 
-QTEST_APPLESS_MAIN(TestVersionResource)
+int main(int argc, char** argv)
+{
+    std::vector<char*> args(argv, argv + argc);
+    for (std::size_t i = 1; i + 1 < args.size(); ++i) {
+        if (qstrcmp(args[i], "--exe") == 0) {
+            executable = args[i + 1];
+            args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+                       args.begin() + static_cast<std::ptrdiff_t>(i + 2));
+            break;
+        }
+    }
+    TestVersionResource test;
+    return QTest::qExec(&test, static_cast<int>(args.size()), args.data());
+}
 #include "tst_version_resource.moc"

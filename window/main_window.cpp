@@ -86,9 +86,11 @@ QWidget* withFormLook(QWidget* window)
 }
 } // namespace
 
+// A fixed single-line border: on Windows the fixed-size dialog hint takes the sizing frame away, so
+// the window manager gets no resize handles either (other systems ignore it).
 MainWindow::MainWindow()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowCloseButtonHint)
+                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , boundary_(this)
     , controls_(withFormLook(this))
     , puzzle_(FormControls{controls_.Command1, controls_.Label1, controls_.List1, controls_.Command2, controls_.Image1})

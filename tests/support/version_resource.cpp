@@ -1,5 +1,8 @@
-// A small .res reader: resource headers, the VS_VERSIONINFO tree and icon group directories.
+// A small .res and PE reader: resource headers or the resource section, the VS_VERSIONINFO tree
+// and icon group directories.
 #include "version_resource.h"
+
+#include <algorithm>
 
 namespace velsora::testing {
 
@@ -119,6 +122,88 @@ void readIconGroup(Reader& r, std::size_t at, std::size_t size, ResourceFile& ou
     out.iconGroups.push_back(std::move(entries));
 }
 } // namespace
+
+namespace {
+// Where one resource's data stands in the program's file.
+struct Found {
+    std::size_t at = 0;
+    std::size_t size = 0;
+};
+} // namespace
+
+std::optional<ResourceFile> readExecutable(const Bytes& bytes)
+{
+    Reader r{bytes};
+    const std::size_t pe = r.u32(0x3C);
+    if (!r.ok || r.u32(pe) != 0x00004550 || r.u16(pe + 24) != 0x20B) { // "PE\0\0", PE32+
+        return std::nullopt;
+    }
+    const std::size_t sections = r.u16(pe + 6);
+    const std::size_t optional = pe + 24;
+    const std::size_t sectionTable = optional + r.u16(pe + 20);
+    const std::size_t resourceRva = r.u32(optional + 112 + 2 * 8); // data directory 2: resources
+    // Addresses in the image to offsets in the file, through the section table.
+    const auto offsetOf = [&](std::size_t rva) -> std::optional<std::size_t> {
+        for (std::size_t i = 0; i < sections; ++i) {
+            const std::size_t s = sectionTable + i * 40;
+            const std::size_t va = r.u32(s + 12);
+            const std::size_t length = std::max(r.u32(s + 8), r.u32(s + 16));
+            if (rva >= va && rva < va + length) {
+                return rva - va + r.u32(s + 20);
+            }
+        }
+        return std::nullopt;
+    };
+    const auto root = offsetOf(resourceRva);
+    if (!r.ok || !root) {
+        return std::nullopt;
+    }
+    // The resource tree: type, then name, then language; the leaves say where the data is.
+    std::vector<std::pair<int, Found>> found;
+    const auto entries = [&](std::size_t dir) {
+        std::vector<std::pair<std::uint32_t, std::uint32_t>> out;
+        const std::size_t count = r.u16(dir + 12) + r.u16(dir + 14);
+        for (std::size_t i = 0; i < count && r.ok && i < 4096; ++i) {
+            out.emplace_back(r.u32(dir + 16 + i * 8), r.u32(dir + 20 + i * 8));
+        }
+        return out;
+    };
+    constexpr std::uint32_t kSubdirectory = 0x80000000U;
+    for (const auto& [type, names] : entries(*root)) {
+        if ((names & kSubdirectory) == 0) {
+            continue;
+        }
+        for (const auto& [name, languages] : entries(*root + (names & ~kSubdirectory))) {
+            if ((languages & kSubdirectory) == 0) {
+                continue;
+            }
+            for (const auto& [language, leaf] : entries(*root + (languages & ~kSubdirectory))) {
+                const auto data = offsetOf(r.u32(*root + leaf));
+                if ((leaf & kSubdirectory) != 0 || !data) {
+                    return std::nullopt;
+                }
+                found.emplace_back(static_cast<int>(type), Found{*data, r.u32(*root + leaf + 4)});
+            }
+        }
+    }
+    ResourceFile out;
+    bool sawVersion = false;
+    for (const auto& [type, where] : found) {
+        if (where.at + where.size > bytes.size()) {
+            return std::nullopt;
+        }
+        if (type == kTypeVersion) {
+            readVersionNode(r, where.at, {}, out);
+            sawVersion = true;
+        } else if (type == kTypeIcon) {
+            readIconGroup(r, where.at, where.size, out);
+        }
+    }
+    if (!r.ok || !sawVersion || out.signature != kFixedSignature) {
+        return std::nullopt;
+    }
+    return out;
+}
 
 std::optional<ResourceFile> readResourceFile(const Bytes& bytes)
 {

@@ -1,4 +1,5 @@
-// Reads the version information and icon groups out of a compiled Windows resource (.res) file.
+// Reads the version information and icon groups out of a compiled Windows resource (.res) file, or
+// out of the resource section of a Windows program (.exe).
 #pragma once
 
 #include <cstdint>
@@ -34,5 +35,7 @@ struct ResourceFile {
 
 // Parses the bytes of a .res file; nothing when they are not one.
 std::optional<ResourceFile> readResourceFile(const std::vector<unsigned char>& bytes);
+// Parses the bytes of a 64-bit Windows program; nothing when they are not one with a version.
+std::optional<ResourceFile> readExecutable(const std::vector<unsigned char>& bytes);
 
 } // namespace velsora::testing

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Makes the Windows program: a static Qt for Windows built once from Debian's own source and cached,
+# then Velsora.exe cross-built against it, packed with its licences in
+# build/windows/Velsora-1.00-windows-x86_64.zip, and played under Wine to prove it.
+#   scripts/windows.sh              all of it
+#   scripts/windows.sh --if-cached  the same, but only when Qt for Windows is already cached
+set -euo pipefail
+cd "$(dirname "$0")/.."
+project=$PWD
+
+qt_key() { # the cache folder's name: Qt's version, the configure options and the toolchain
+    local version
+    version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || echo none)
+    echo "qt-${version%%+*}-windows-$(cat <(echo "$version") scripts/windows-qt-options.txt \
+        cmake/mingw-w64-x86_64.cmake | sha256sum | cut -c1-12)"
+}
+cache=${XDG_CACHE_HOME:-$HOME/.cache}/velsora
+# VELSORA_WINDOWS_QT names a Qt for Windows of one's own, to relink the program with it.
+qt=${VELSORA_WINDOWS_QT:-$cache/$(qt_key)}
+if [ "${1:-}" = --if-cached ] && [ ! -f "$qt/.complete" ]; then
+    echo "Qt for Windows is not cached: the Windows program is not built (run scripts/windows.sh)"
+    exit 0
+fi
+
+scripts/install-deps.sh windows
+[ -n "${VELSORA_WINDOWS_QT:-}" ] || qt=$cache/$(qt_key) # the key needs the host Qt installed
+if [ ! -f "$qt/.complete" ]; then
+    echo "Building Qt for Windows once, into $qt (about 15 to 30 minutes on two cores)"
+    mkdir -p "$(dirname "$qt")"
+    scripts/windows-qt.sh "$qt"
+fi
+
+build=$project/build/windows
+"$qt/bin/qt-cmake" -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$project/cmake/mingw-w64-x86_64.cmake" \
+    -DVELSORA_QT_TRANSLATIONS=/usr/share/qt6/translations >/dev/null
+cmake --build "$build" --target velsora
+exe=$build/window/Velsora.exe
+
+# One file a player double-clicks: a GUI program that imports nothing but Windows' own DLLs.
+file "$exe"
+file "$exe" | grep -q 'PE32+ executable (GUI) x86-64' || { echo "Velsora.exe is not an x86-64 GUI program"; exit 1; }
+imports=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p' | sort -u)
+echo "Velsora.exe imports:" $imports
+if grep -viE '^(advapi32|comdlg32|d3d9|d3d11|d3d12|dwmapi|dwrite|dxgi|gdi32|imm32|kernel32|msvcrt|netapi32|ole32|oleaut32|setupapi|shcore|shell32|shlwapi|user32|userenv|uxtheme|version|winmm|wtsapi32|ws2_32|mpr|authz|api-ms-win-[a-z0-9-]+)\.dll$' <<<"$imports"; then
+    echo "Velsora.exe imports the DLLs above, which Windows does not have"
+    exit 1
+fi
+
+# The zip: the program, its licence, Qt's, and how to relink it.
+stage=$build/zip
+rm -rf "$stage"
+mkdir -p "$stage/Velsora"
+cp "$exe" "$stage/Velsora/"
+cp LICENSE "$stage/Velsora/LICENSE.txt"
+cp /usr/share/common-licenses/LGPL-3 "$stage/Velsora/Qt-LGPL-3.txt"
+cp /usr/share/common-licenses/GPL-3 "$stage/Velsora/Qt-GPL-3.txt"
+cp "$qt/velsora-licenses/qt6-base-copyright.txt" "$stage/Velsora/Qt-copyright.txt"
+sed "s/@QT_VERSION@/$(dpkg-query -W -f='${Version}' qt6-base-dev)/" packaging/windows-README.txt |
+    sed 's/$/\r/' >"$stage/Velsora/README.txt"
+zip=$build/Velsora-1.00-windows-x86_64.zip
+rm -f "$zip"
+(cd "$stage" && find Velsora -exec touch -d '2000-01-01 00:00:00' {} + && zip -qrX "$zip" Velsora)
+echo "Made $zip ($(du -k "$zip" | cut -f1) KiB; Velsora.exe $(du -k "$exe" | cut -f1) KiB)"
+
+# Played under Wine: the program as unpacked from the zip.
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+(cd "$unpacked" && unzip -q "$zip")
+tests/real_window_xvfb.sh --wine "$unpacked/Velsora/Velsora.exe"
