@@ -1,6 +1,9 @@
 // Times Start, a placing click, a taking-back click and Clear at N = 3 and N = 11, each until it is
-// painted, beside the same widget work done with raw Qt calls (the floor), and prints the ratios.
-// Usage: QT_QPA_PLATFORM=offscreen velsora_bench_operations [repetitions [game|floor]]
+// painted, in pairs with the same widget work done by raw Qt calls (the floor): both boards are
+// alive at once and the two sides of a pair run back to back, in alternating order, so that the
+// machine's drift lands on both. Prints one line a pair, "operation N=n|1.10|game-ns|floor-ns", for
+// bench/ratios.py to turn into ratios with intervals against the goal of 1.10.
+// Usage: QT_QPA_PLATFORM=offscreen velsora_bench_operations [pairs]
 #include "floor_board.h"
 #include "window/main_window.h"
 
@@ -11,8 +14,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <memory>
-#include <string>
 
 namespace {
 
@@ -41,6 +42,7 @@ void settle()
 
 qint64 timed(const std::function<void()>& operation)
 {
+    settle();
     paintLog->painted.clear();
     QElapsedTimer timer;
     timer.start();
@@ -60,124 +62,153 @@ bool allPainted(const std::vector<QWidget*>& widgets, const char* what)
     return true;
 }
 
-// The members loaded for this board, the templates left out.
-std::vector<QWidget*> gameBoard(velsora::MainWindow& window)
-{
-    std::vector<QWidget*> all;
-    velsora::DesignControls& c = window.controls();
-    for (int k = 1; k < c.Command1.count(); ++k)
-        all.push_back(c.Command1(static_cast<velsora::Integer>(k)).widget());
-    for (int k = 1; k < c.Label1.count(); ++k)
-        all.push_back(c.Label1(static_cast<velsora::Integer>(k)).widget());
-    return all;
-}
+// One side of a pair: the game's window, or the floor's raw widgets.
+class Side {
+public:
+    Side() = default;
+    virtual ~Side() = default;
+    Side(const Side&) = delete;
+    Side& operator=(const Side&) = delete;
+    Side(Side&&) = delete;
+    Side& operator=(Side&&) = delete;
 
-double median(std::vector<qint64> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0.0 : static_cast<double>(v[v.size() / 2]) / 1000.0;
-}
-
-struct Figures {
-    std::vector<qint64> start, place, takeBack, clear;
+    virtual void start(int n) = 0;
+    virtual void choose() = 0; // selects the first pool item, as the player does before placing it
+    virtual void clickCell(int k) = 0;
+    virtual void clear() = 0;
+    [[nodiscard]] virtual std::vector<QWidget*> board() = 0; // what Start and Clear must paint
+    [[nodiscard]] virtual const char* name() const = 0;
 };
 
-bool runGame(int n, int repetitions, Figures& f)
+class GameSide : public Side {
+public:
+    GameSide()
+    {
+        window_.show();
+        settle();
+    }
+    void start(int n) override
+    {
+        window_.controls().List1.setListIndex(static_cast<velsora::Integer>((n - 1) / 2 - 1));
+        settle();
+        window_.controls().Command2.button()->click();
+    }
+    void choose() override { window_.controls().List1.setListIndex(0); }
+    void clickCell(int k) override { window_.controls().Command1(static_cast<velsora::Integer>(k)).button()->click(); }
+    void clear() override { window_.controls().Command3.button()->click(); }
+    std::vector<QWidget*> board() override
+    {
+        // The members loaded for this board, the templates left out.
+        std::vector<QWidget*> all;
+        velsora::DesignControls& c = window_.controls();
+        for (int k = 1; k < c.Command1.count(); ++k)
+            all.push_back(c.Command1(static_cast<velsora::Integer>(k)).widget());
+        for (int k = 1; k < c.Label1.count(); ++k)
+            all.push_back(c.Label1(static_cast<velsora::Integer>(k)).widget());
+        return all;
+    }
+    const char* name() const override { return "game"; }
+
+private:
+    velsora::MainWindow window_;
+};
+
+class FloorSide : public Side {
+public:
+    FloorSide() : board_(&window_)
+    {
+        window_.setFixedSize(509, 526);
+        // The same font and background as the game's window, so both paint the same pixels.
+        window_.setFont(QFont(QStringLiteral("Times New Roman"), 12));
+        QPalette lilac = window_.palette();
+        lilac.setColor(QPalette::Window, QColor(192, 192, 255));
+        window_.setPalette(lilac);
+        window_.setAutoFillBackground(true);
+        window_.show();
+        settle();
+    }
+    void start(int n) override { board_.start(n); }
+    void choose() override { board_.choose(0); }
+    void clickCell(int k) override { board_.cell(k)->click(); }
+    void clear() override { board_.clear(); }
+    std::vector<QWidget*> board() override { return board_.boardWidgets(); }
+    const char* name() const override { return "floor"; }
+
+private:
+    QWidget window_;
+    FloorBoard board_;
+};
+
+// Times one operation on both sides, the side that goes first alternating with `pair`, and prints
+// the pair. `check` tells whether what had to be painted was.
+bool timePair(const char* operation, int n, int pair, Side& game, Side& floor, const std::function<void(Side&)>& run,
+              const std::function<bool(Side&)>& check)
 {
-    const int sizeRow = (n - 1) / 2 - 1;
-    velsora::MainWindow window;
-    window.show();
-    settle();
-    window.controls().List1.setListIndex(static_cast<velsora::Integer>(sizeRow));
-    f.start.push_back(timed([&] { window.controls().Command2.button()->click(); }));
-    if (!allPainted(gameBoard(window), "game Start")) return false;
-    for (int i = 0; i < repetitions; ++i) {
-        auto& cell = window.controls().Command1(static_cast<velsora::Integer>(i % (n * n)));
-        window.controls().List1.setListIndex(0);
-        settle(); // the player's choice is painted before the click
-        f.place.push_back(timed([&] { cell.button()->click(); }));
-        f.takeBack.push_back(timed([&] { cell.button()->click(); }));
-        if (!paintLog->painted.contains(cell.widget())) return false;
+    qint64 ns[2] = {0, 0};
+    Side* order[2] = {&game, &floor};
+    if (pair % 2 == 1) std::swap(order[0], order[1]);
+    for (Side* side : order) {
+        ns[side == &game ? 0 : 1] = timed([&] { run(*side); });
+        if (!check(*side)) {
+            std::fprintf(stderr, "%s N=%d: %s side failed its check\n", operation, n, side->name());
+            return false;
+        }
     }
-    for (int i = 0; i < std::max(1, repetitions / 10); ++i) {
-        f.clear.push_back(timed([&] { window.controls().Command3.button()->click(); }));
-        if (!allPainted(gameBoard(window), "game Clear")) return false;
-    }
-    return window.puzzle().N == n;
+    std::printf("%s N=%d|1.10|%lld|%lld\n", operation, n, static_cast<long long>(ns[0]), static_cast<long long>(ns[1]));
+    return true;
 }
 
-bool runFloor(int n, int repetitions, Figures& f)
+bool measure(int n, int pairs)
 {
-    QWidget window;
-    window.setFixedSize(509, 526);
-    // The same font and background as the game's window, so both paint the same pixels.
-    window.setFont(QFont(QStringLiteral("Times New Roman"), 12));
-    QPalette lilac = window.palette();
-    lilac.setColor(QPalette::Window, QColor(192, 192, 255));
-    window.setPalette(lilac);
-    window.setAutoFillBackground(true);
-    FloorBoard board(&window);
-    window.show();
-    settle();
-    f.start.push_back(timed([&] { board.start(n); }));
-    if (!allPainted(board.boardWidgets(), "floor Start")) return false;
-    for (int i = 0; i < repetitions; ++i) {
-        const int cell = i % (n * n);
-        board.choose(0);
-        settle();
-        f.place.push_back(timed([&] { board.cell(cell)->click(); }));
-        f.takeBack.push_back(timed([&] { board.cell(cell)->click(); }));
+    const auto boardPainted = [](Side& s) { return allPainted(s.board(), s.name()); };
+    // Start happens once a window: a new pair of windows for each pair of figures.
+    for (int i = 0; i < std::max(10, pairs / 10); ++i) {
+        GameSide game;
+        FloorSide floor;
+        if (!timePair(
+                "Start", n, i, game, floor, [n](Side& s) { s.start(n); }, boardPainted))
+            return false;
     }
-    for (int i = 0; i < std::max(1, repetitions / 10); ++i) {
-        f.clear.push_back(timed([&] { board.clear(); }));
-        if (!allPainted(board.boardWidgets(), "floor Clear")) return false;
+    GameSide game;
+    FloorSide floor;
+    game.start(n);
+    floor.start(n);
+    settle();
+    for (int i = 0; i < pairs; ++i) {
+        const int k = i % (n * n);
+        const auto cellPainted = [](Side&) { return !paintLog->painted.isEmpty(); };
+        game.choose();
+        floor.choose();
+        if (!timePair(
+                "place", n, i, game, floor, [k](Side& s) { s.clickCell(k); }, cellPainted))
+            return false;
+        if (!timePair(
+                "take-back", n, i, game, floor, [k](Side& s) { s.clickCell(k); }, cellPainted))
+            return false;
+    }
+    for (int i = 0; i < std::max(10, pairs / 10); ++i) {
+        if (!timePair(
+                "Clear", n, i, game, floor, [](Side& s) { s.clear(); }, boardPainted))
+            return false;
     }
     return true;
 }
 
-void print(const char* name, int n, const std::vector<qint64>& game, const std::vector<qint64>& floor)
-{
-    const double g = median(game);
-    const double f = median(floor);
-    std::printf("%-12s N=%-3d %10.1f us %10.1f us %7.2f%s\n", name, n, g, f, g / f, g / f > 1.10 ? "  over 1.10" : "");
-}
-
-} // namespace
-
-int measure(int repetitions, const std::string& only)
-{
-    std::printf("operation    side       game        floor    ratio  (medians; every figure includes painting)\n");
-    for (const int n : {3, 11}) {
-        Figures game;
-        Figures floor;
-        // Alternate the two sides so that drift in the machine hits both alike.
-        for (int round = 0; round < 15; ++round) {
-            const bool gameOk = only == "floor" || runGame(n, round == 0 ? repetitions : 0, game);
-            const bool floorOk = only == "game" || runFloor(n, round == 0 ? repetitions : 0, floor);
-            if (!gameOk || !floorOk) {
-                std::fprintf(stderr, "a run failed\n");
-                return 1;
-            }
-        }
-        print("Start", n, game.start, floor.start);
-        print("place", n, game.place, floor.place);
-        print("take back", n, game.takeBack, floor.takeBack);
-        print("Clear", n, game.clear, floor.clear);
-    }
-    return 0;
-}
-
 int run(int argc, char** argv)
 {
-    const int repetitions = argc > 1 ? std::max(10, std::atoi(argv[1])) : 200;
-    const std::string only = argc > 2 ? argv[2] : ""; // "game" or "floor" alone, for profiling
+    const int pairs = argc > 1 ? std::max(10, std::atoi(argv[1])) : 300;
     PaintLog log;
     paintLog = &log;
     QApplication::instance()->installEventFilter(&log);
-    const int result = measure(repetitions, only);
+    bool ok = true;
+    for (const int n : {3, 11}) {
+        ok = ok && measure(n, pairs);
+    }
     paintLog = nullptr;
-    return result;
+    return ok ? 0 : 1;
 }
+
+} // namespace
 
 int main(int argc, char** argv)
 {

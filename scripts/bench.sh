@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Builds a Release and runs both benchmarks: every operation beside its raw-Qt floor (offscreen),
-# and start-up time and peak memory beside a minimal Qt program (Xvfb). scripts/bench.sh [RUNS]
+# Builds a Release and runs both benchmarks, each side beside its reference in alternating pairs:
+# every operation beside its raw-Qt floor (offscreen, µs), and start-up time (ms) and peak memory
+# (KiB) beside a minimal Qt program (Xvfb). Ratios come with 95 % intervals.
+#   scripts/bench.sh [PAIRS_OF_OPERATIONS [PAIRS_OF_STARTS]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
 cmake --preset release >/dev/null
-cmake --build --preset release
+cmake --build --preset release >/dev/null
+echo "Operations, each including its painting (µs; the other side is the raw-Qt floor):"
+QT_QPA_PLATFORM=offscreen build/release/bench/velsora_bench_operations "${1:-400}" 2>/dev/null | bench/ratios.py 1e-3 µs
 echo
-QT_QPA_PLATFORM=offscreen build/release/bench/velsora_bench_operations 300 2>/dev/null
-echo
-bench/startup.sh "${1:-21}" build/release
+echo "Start-up (ms) and peak memory (KiB; the other side is a minimal Qt program of the same shape):"
+bench/startup.sh "${2:-41}" build/release | bench/ratios.py

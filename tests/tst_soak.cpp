@@ -9,7 +9,15 @@ using velsora::Integer;
 using velsora::testing::WindowDriver;
 
 namespace {
+// GCC says so with __SANITIZE_ADDRESS__, Clang with __has_feature.
 #if defined(__SANITIZE_ADDRESS__)
+#define VELSORA_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VELSORA_ASAN 1
+#endif
+#endif
+#ifdef VELSORA_ASAN
 constexpr bool kSanitized = true; // its allocator keeps freed memory in quarantine
 #else
 constexpr bool kSanitized = false;
