@@ -35,8 +35,7 @@ void TestBoardLayout::startBuildsGrid()
     QCOMPARE(labels.count(), 2 * n);
     for (int k = 0; k < n * n; ++k) {
         const velsora::CommandButton& cell = cells(static_cast<Integer>(k));
-        const int column = k / n; // cells are numbered column by column
-        const QPointF twips(960 + 420 * column, 600 + 420 * (k % n));
+        const QPointF twips(960 + 420 * (k / n), 600 + 420 * (k % n));
         QCOMPARE(QPointF(cell.Left(), cell.Top()), twips);
         QCOMPARE(cell.widget()->geometry(), QRect(64 + 28 * (k / n), 40 + 28 * (k % n), 28, 28));
         QVERIFY(cell.widget()->isVisible());

@@ -19,8 +19,7 @@ void verifyFreshBoard(WindowDriver& d, int n)
     for (int k = 0; k < n * n; ++k) {
         const auto& cell = d.controls().Command1(static_cast<Integer>(k));
         QVERIFY(cell.widget()->isVisible());
-        const int column = k / n; // cells are numbered column by column
-        QCOMPARE(QPointF(cell.Left(), cell.Top()), QPointF(960 + 420 * column, 600 + 420 * (k % n)));
+        QCOMPARE(QPointF(cell.Left(), cell.Top()), QPointF(960 + 420 * (k / n), 600 + 420 * (k % n)));
     }
     QVERIFY(!d.controls().Command2.widget()->isVisible());
     QVERIFY(d.errors().empty());
