@@ -162,7 +162,7 @@ bool measure(int n, int pairs)
 {
     const auto boardPainted = [](Side& s) { return allPainted(s.board(), s.name()); };
     // Start happens once a window: a new pair of windows for each pair of figures.
-    for (int i = 0; i < std::max(10, pairs / 10); ++i) {
+    for (int i = 0; i < std::max(10, pairs / 4); ++i) {
         GameSide game;
         FloorSide floor;
         if (!timePair(
@@ -186,7 +186,7 @@ bool measure(int n, int pairs)
                 "take-back", n, i, game, floor, [k](Side& s) { s.clickCell(k); }, cellPainted))
             return false;
     }
-    for (int i = 0; i < std::max(10, pairs / 10); ++i) {
+    for (int i = 0; i < std::max(10, pairs / 4); ++i) {
         if (!timePair(
                 "Clear", n, i, game, floor, [](Side& s) { s.clear(); }, boardPainted))
             return false;

@@ -16,5 +16,6 @@ step "clang-format" scripts/lint.sh
 step "Windows program" scripts/windows.sh --if-cached
 step "GCC build" bash -c 'cmake --preset ci >/dev/null && cmake --build --preset ci'
 step "GCC tests" ctest --preset ci -j2
+echo "$(clang-tidy --version | grep -m1 version): $(clang-tidy --list-checks | grep -c '^    ') checks on every file the Clang build compiles"
 step "Clang build with clang-tidy and sanitizers" bash -c 'cmake --preset clang >/dev/null && cmake --build --preset clang'
 step "Clang tests under the sanitizers" ctest --preset clang -j2
