@@ -161,13 +161,14 @@ bool timePair(const char* operation, int n, int pair, Side& game, Side& floor, c
 bool measure(int n, int pairs)
 {
     const auto boardPainted = [](Side& s) { return allPainted(s.board(), s.name()); };
+    const auto cellPainted = [](Side&) { return !paintLog->painted.isEmpty(); };
+    const auto start = [n](Side& s) { s.start(n); };
+    const auto clear = [](Side& s) { s.clear(); };
     // Start happens once a window: a new pair of windows for each pair of figures.
     for (int i = 0; i < std::max(10, pairs / 4); ++i) {
         GameSide game;
         FloorSide floor;
-        if (!timePair(
-                "Start", n, i, game, floor, [n](Side& s) { s.start(n); }, boardPainted))
-            return false;
+        if (!timePair("Start", n, i, game, floor, start, boardPainted)) return false;
     }
     GameSide game;
     FloorSide floor;
@@ -175,21 +176,14 @@ bool measure(int n, int pairs)
     floor.start(n);
     settle();
     for (int i = 0; i < pairs; ++i) {
-        const int k = i % (n * n);
-        const auto cellPainted = [](Side&) { return !paintLog->painted.isEmpty(); };
+        const auto click = [k = i % (n * n)](Side& s) { s.clickCell(k); };
         game.choose();
         floor.choose();
-        if (!timePair(
-                "place", n, i, game, floor, [k](Side& s) { s.clickCell(k); }, cellPainted))
-            return false;
-        if (!timePair(
-                "take-back", n, i, game, floor, [k](Side& s) { s.clickCell(k); }, cellPainted))
-            return false;
+        if (!timePair("place", n, i, game, floor, click, cellPainted)) return false;
+        if (!timePair("take-back", n, i, game, floor, click, cellPainted)) return false;
     }
     for (int i = 0; i < std::max(10, pairs / 4); ++i) {
-        if (!timePair(
-                "Clear", n, i, game, floor, [](Side& s) { s.clear(); }, boardPainted))
-            return false;
+        if (!timePair("Clear", n, i, game, floor, clear, boardPainted)) return false;
     }
     return true;
 }
