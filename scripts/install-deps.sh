@@ -25,6 +25,8 @@ if [ "${1:-build}" = test ]; then
     packages+=(weston qt6-wayland)
     # The tests run again in a build by Clang, with clang-tidy; clang-format checks the layout.
     packages+=(clang clang-tidy clang-format)
+    # Clang's AddressSanitizer and UBSan runtimes.
+    packages+=(libclang-rt-dev)
     # The start-up benchmark's timer talks to the X server; bc works out its ratios.
     packages+=(libxcb1-dev bc)
 fi
