@@ -1,5 +1,6 @@
 # Sourced by the scripts that need a private X server: start_xvfb [WIDTHxHEIGHT] starts Xvfb on a
-# free display, exports DISPLAY and leaves its process id in XVFB_PID.
+# free display, exports DISPLAY and leaves its process id in XVFB_PID; start_openbox then starts
+# the window manager on it, waits until it manages the screen, and leaves its process id in WM_PID.
 start_xvfb() {
     local size=${1:-1024x768} n
     for _ in 1 2 3 4 5 6 7 8; do
@@ -17,4 +18,13 @@ start_xvfb() {
     done
     echo "could not start Xvfb" >&2
     return 1
+}
+
+start_openbox() {
+    openbox >/dev/null 2>&1 &
+    WM_PID=$!
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.05
+    done
 }

@@ -22,12 +22,8 @@ app=""
 wm=""
 prefix=""
 trap 'kill $app $wm "$XVFB_PID" 2>/dev/null || true; [ -z "$prefix" ] || { wineserver -k 2>/dev/null; rm -rf "$prefix"; }' EXIT
-openbox >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.05
-done
+start_openbox
+wm=$WM_PID
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -115,13 +111,13 @@ expect_colour "the window right of a 5 x 5 board" 218 54 "192 192 255"
 expect_colour "the window left of the board" 50 54 "192 192 255"
 
 # "1", chosen in the list and placed in row 1, column 1 by clicks, shows in that cell and makes
-# row 1's sum differ from the other rows' zeros. Screenshot parts are compared: the centres of
+# row 1's sum differ from the other rows' zeros. Screenshot regions are compared: the centres of
 # empty cells are alike, and so are the labels of rows whose sum is 0.
-part() { # part X Y W H: a digest of that part of the window
+region() { # region X Y W H: a digest of that region of the window
     xwd -silent -id "$wid" | python3 "$here/xwd_pixel.py" "$1" "$2" "$3" "$4"
 }
-cell_centre() { part $((64 + 28 * $2 + 8)) $((40 + 28 * $1 + 8)) 12 12; } # cell_centre ROW COLUMN
-row_sum() { part 10 $((42 + 28 * $1)) 24 24; }                          # row_sum ROW
+cell_centre() { region $((64 + 28 * $2 + 8)) $((40 + 28 * $1 + 8)) 12 12; } # cell_centre ROW COLUMN
+row_sum() { region 10 $((42 + 28 * $1)) 24 24; }                          # row_sum ROW
 empty=$(cell_centre 1 1)
 zero=$(row_sum 1)
 [ "$(cell_centre 2 2)" = "$empty" ] || fail "two empty cells look different"

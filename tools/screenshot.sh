@@ -18,12 +18,8 @@ wm=""
 trap 'kill $app $wm "$XVFB_PID" 2>/dev/null || true' EXIT
 # A window manager, as a player has, so that the window is activated and shows its focus.
 if command -v openbox >/dev/null; then
-    openbox >/dev/null 2>&1 &
-    wm=$!
-    for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-        sleep 0.05
-    done
+    start_openbox
+    wm=$WM_PID
 fi
 
 "$binary" 2>/dev/null &
