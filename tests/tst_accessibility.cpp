@@ -106,8 +106,7 @@ void TestAccessibility::namesFollowCaptions()
 void TestAccessibility::keyboardPlay()
 {
     WindowDriver d;
-    d.window().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&d.window()));
+    QVERIFY(d.activate());
     velsora::DesignControls& c = d.controls();
     auto* announcer = d.window().findChild<velsora::Announcer*>();
     QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->role(), QAccessible::Notification);
@@ -184,8 +183,7 @@ void TestAccessibility::arrowsAfterClears()
     QFETCH(QString, size);
     QFETCH(int, clears);
     WindowDriver d;
-    d.window().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&d.window()));
+    QVERIFY(d.activate());
     d.start(size);
     const int n = d.N();
     const QList<std::tuple<Qt::Key, int, int>> arrows{

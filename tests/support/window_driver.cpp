@@ -56,6 +56,12 @@ void WindowDriver::clickCell(Integer k)
     QTest::mouseClick(controls().Command1(k).button(), Qt::LeftButton);
 }
 
+bool WindowDriver::activate()
+{
+    window_->activateWindow();
+    return QTest::qWaitForWindowActive(window_.get());
+}
+
 void WindowDriver::start(const QString& size)
 {
     selectItem(size);

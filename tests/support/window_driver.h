@@ -29,6 +29,7 @@ public:
     void clickClear();
     void clickCell(Integer k);
     void start(const QString& size); // selects the size and presses Start
+    [[nodiscard]] bool activate();   // makes the window the active one, as the player's click would
 
     // What the player sees.
     [[nodiscard]] QStringList pool();
