@@ -7,6 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 project=$PWD
+# Qt's host tools (moc, rcc) want a UTF-8 locale and say so on every call in a bare "C" one.
+export LC_ALL=C.UTF-8
 
 qt_key() { # the cache folder's name: Qt's version, the configure options and the toolchain
     local version
@@ -39,8 +41,11 @@ exe=$build/window/Velsora.exe
 
 # One file a player double-clicks: a GUI program that imports nothing but Windows' own DLLs.
 file "$exe"
-file "$exe" | grep -q 'PE32+ executable (GUI) x86-64' || { echo "Velsora.exe is not an x86-64 GUI program"; exit 1; }
-imports=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p' | sort -u)
+# Read from the PE headers, as file(1) words them differently from one Debian release to the next.
+headers=$(x86_64-w64-mingw32-objdump -f -p "$exe")
+grep -q 'file format pei-x86-64' <<<"$headers" && grep -qE '^Subsystem[[:space:]]+0+2[[:space:]]' <<<"$headers" ||
+    { echo "Velsora.exe is not an x86-64 GUI program"; exit 1; }
+imports=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | sort -u)
 echo "Velsora.exe imports:" $imports
 if grep -viE '^(advapi32|comdlg32|d3d9|d3d11|d3d12|dwmapi|dwrite|dxgi|gdi32|imm32|kernel32|msvcrt|netapi32|ole32|oleaut32|setupapi|shcore|shell32|shlwapi|user32|userenv|uxtheme|version|winmm|wtsapi32|ws2_32|mpr|authz|api-ms-win-[a-z0-9-]+)\.dll$' <<<"$imports"; then
     echo "Velsora.exe imports the DLLs above, which Windows does not have"
