@@ -35,6 +35,7 @@ fi
 build=$project/build/windows
 "$qt/bin/qt-cmake" -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$project/cmake/mingw-w64-x86_64.cmake" \
+    -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF \
     -DVELSORA_QT_TRANSLATIONS=/usr/share/qt6/translations >/dev/null
 cmake --build "$build" --target velsora
 exe=$build/window/Velsora.exe
@@ -46,6 +47,10 @@ headers=$(x86_64-w64-mingw32-objdump -f -p "$exe")
 grep -q 'file format pei-x86-64' <<<"$headers" && grep -qE '^Subsystem[[:space:]]+0+2[[:space:]]' <<<"$headers" ||
     { echo "Velsora.exe is not an x86-64 GUI program"; exit 1; }
 imports=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | sort -u)
+# A static Qt's plugins come in only when CMake is let include them: Debian's Qt 6.8 turns that off
+# by default (QT_SKIP_AUTO_PLUGIN_INCLUSION, set off above), and without the platform plugin the
+# program stops at start with "no Qt platform plugin could be initialized".
+grep -qa QWindowsIntegrationPlugin "$exe" || { echo "Velsora.exe lacks Qt's Windows platform plugin"; exit 1; }
 echo "Velsora.exe imports:" $imports
 if grep -viE '^(advapi32|comdlg32|d3d9|d3d11|d3d12|dwmapi|dwrite|dxgi|gdi32|imm32|kernel32|msvcrt|netapi32|ole32|oleaut32|setupapi|shcore|shell32|shlwapi|user32|userenv|uxtheme|version|winmm|wtsapi32|ws2_32|mpr|authz|api-ms-win-[a-z0-9-]+)\.dll$' <<<"$imports"; then
     echo "Velsora.exe imports the DLLs above, which Windows does not have"
