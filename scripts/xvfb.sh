@@ -21,10 +21,21 @@ start_xvfb() {
 }
 
 start_openbox() {
-    openbox >/dev/null 2>&1 &
+    local log
+    log=$(mktemp)
+    openbox >"$log" 2>&1 &
     WM_PID=$!
-    for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    # Up to 30 s: on a loaded machine a first start takes its time.
+    for _ in $(seq 600); do
+        if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+            rm -f "$log"
+            return 0
+        fi
+        kill -0 "$WM_PID" 2>/dev/null || break
         sleep 0.05
     done
+    echo "openbox did not start:" >&2
+    cat "$log" >&2
+    rm -f "$log"
+    return 1
 }
