@@ -6,7 +6,9 @@ start_xvfb() {
     for _ in 1 2 3 4 5 6 7 8; do
         n=$((100 + RANDOM % 800))
         [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+        # -noreset: otherwise the server starts over when its last client leaves, and a client
+        # that connects in that moment (the window manager after xdpyinfo) is turned away.
+        Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
         XVFB_PID=$!
         export DISPLAY=":$n"
         for _ in $(seq 100); do

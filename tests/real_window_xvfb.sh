@@ -31,12 +31,14 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 if [ -n "$wine" ]; then
     # A throw-away Wine prefix of the check's own, where "Times New Roman", which Wine lacks, is
     # drawn with its metric twin, as on Linux. Wine passes QT_* variables on only as WINEQT_*.
+    # Wine's font replacements serve GDI only, and Qt 6.8 draws with DirectWrite by default:
+    # the program is asked for Qt's GDI font engine, the one Qt 6.4 uses anyway.
     prefix=$(mktemp -d)
     export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     wineboot -i >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ \
         /d 'Liberation Serif' /f >/dev/null 2>&1
-    wine "$binary" >/dev/null 2>&1 &
+    wine "$binary" -platform windows:fontengine=gdi >/dev/null 2>&1 &
 else
     "$binary" 2>/dev/null &
 fi
