@@ -31,8 +31,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 if [ -n "$wine" ]; then
     # A throw-away Wine prefix of the check's own, where "Times New Roman", which Wine lacks, is
     # drawn with its metric twin, as on Linux. Wine passes QT_* variables on only as WINEQT_*.
-    # Wine's font replacements serve GDI only, and Qt 6.8 draws with DirectWrite by default:
-    # the program is asked for Qt's GDI font engine, the one Qt 6.4 uses anyway.
+    # Those replacements serve GDI only: Qt 6.8 is asked for its GDI font engine (Qt 6.4's own).
     prefix=$(mktemp -d)
     export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     wineboot -i >/dev/null 2>&1
@@ -64,14 +63,9 @@ hints=$(xprop -id "$wid" WM_NORMAL_HINTS)
 echo "$hints" | grep -q 'minimum size: 509 by 526' || fail "no minimum size"
 echo "$hints" | grep -q 'maximum size: 509 by 526' || fail "no maximum size"
 
-# Centred as a whole: the frame's centre (client plus the frame extents) is the screen's, within
-# 2 px (slack in half pixels). Under Wine the program centres the frame Windows would draw, while
-# openbox draws its own title bar, whose height follows the fonts installed, and Wine places the
-# one by the other differently from version to version (2.5 px off on Wine 8, 6 px on Wine 10):
-# there the height may be off by 8 px.
-slack=4
-slack_y=4
-[ -z "$wine" ] || slack_y=16
+# Centred as a whole: the frame's centre (client plus frame extents) is the screen's within 2 px.
+# Under Wine, 8 px down: Windows' frame is centred, but openbox draws its own title bar (Wine 10: 6 px).
+slack=4 slack_y=${wine:+16}
 centred() {
     local g x y ext l r t b
     g=$(xwininfo -id "$wid")
@@ -82,7 +76,7 @@ centred() {
     cx=$(((x - l) * 2 + l + 509 + r))
     cy=$(((y - t) * 2 + t + 526 + b))
     [ $((cx - 1024)) -le $slack ] && [ $((1024 - cx)) -le $slack ] &&
-        [ $((cy - 768)) -le $slack_y ] && [ $((768 - cy)) -le $slack_y ]
+        [ $((cy - 768)) -le ${slack_y:-4} ] && [ $((768 - cy)) -le ${slack_y:-4} ]
 }
 for _ in $(seq 40); do centred && break; sleep 0.05; done
 centred || fail "frame centre off by ($(((cx - 1024) / 2)), $(((cy - 768) / 2))) px"
