@@ -64,7 +64,7 @@ echo "$hints" | grep -q 'minimum size: 509 by 526' || fail "no minimum size"
 echo "$hints" | grep -q 'maximum size: 509 by 526' || fail "no maximum size"
 
 # Centred as a whole: the frame's centre (client plus frame extents) is the screen's within 2 px.
-# Under Wine, 8 px down: Windows' frame is centred, but openbox draws its own title bar (Wine 10: 6 px).
+# Under Wine 8 px down: Windows' frame is centred, openbox draws its own title bar (Wine 10: 6 px).
 slack=4 slack_y=${wine:+16}
 centred() {
     local g x y ext l r t b
