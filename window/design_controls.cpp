@@ -13,10 +13,31 @@ const QColor kClearRed(255, 0, 0);
 const QColor kFormLilac(192, 192, 255);
 const QColor kTitleOrange(255, 192, 128);
 
-// Labels without a colour of their own take the desktop's button face.
+// Labels without a colour of their own take the button face of the program's palette.
 QColor buttonFace()
 {
     return QApplication::palette().color(QPalette::Button);
+}
+
+// The start-up picture at its natural size, 5055 x 3930 twips, which is `shown` in pixels on this
+// screen: the picture itself where that is its own size (337 x 262, at 96 dpi and scale 1), else
+// the one drawn at twice that size, scaled down where the screen needs less. Ordinary screens
+// never decode the large one.
+QPixmap startupPicture(const QSize& shown)
+{
+    const qreal ratio = qApp->devicePixelRatio();
+    const QSize device = (QSizeF(shown) * ratio).toSize();
+    QPixmap picture;
+    if (device == QSize(337, 262)) {
+        picture.load(QStringLiteral(":/velsora/startup.jpg"));
+    } else {
+        picture.load(QStringLiteral(":/velsora/startup@2x.png"));
+        if (picture.size() != device) {
+            picture = picture.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
+    }
+    picture.setDevicePixelRatio(ratio);
+    return picture;
 }
 
 template <class T> std::unique_ptr<T> make(QWidget* form)
@@ -79,14 +100,7 @@ DesignControls::DesignControls(QWidget* form)
     cell.setVisible(false);
 
     Image1.place(240, 600, 5055, 3930);
-    // High-density screens get the picture drawn at twice the size; others never decode it.
-    QPixmap picture;
-    if (qApp->devicePixelRatio() > 1.0 && picture.load(QStringLiteral(":/velsora/startup@2x.png"))) {
-        picture.setDevicePixelRatio(2.0);
-    } else {
-        picture.load(QStringLiteral(":/velsora/startup.jpg"));
-    }
-    Image1.setPicture(picture);
+    Image1.setPicture(startupPicture(Image1.widget()->size()));
 
     Label& corner = Label2(1);
     corner.place(7560, 0, 135, 135);

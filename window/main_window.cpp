@@ -1,5 +1,6 @@
 // Window attributes, handler wiring, tab order and the load-time set-up.
 #include "main_window.h"
+#include "platform/classic_palette.h"
 #include "platform/style.h"
 #include "platform/twips.h"
 
@@ -36,15 +37,16 @@ QIcon programIcon()
 }
 
 namespace {
-// Qt's own texts (context menus, scroll bars, message box buttons) in Bulgarian, from Qt's
-// translations wherever Qt is installed, or compiled into the program where Qt is not (Windows);
-// without them those few texts stay in English.
+// Qt's own texts (context menus, scroll bars, message box buttons) in Bulgarian: compiled into
+// the program where it carries them (Windows), else from Qt's installed translations; without
+// them those few texts stay in English. The compiled-in ones come first, so that no file on the
+// player's disk can stand in for them.
 void loadQtTranslations()
 {
     auto* translator = new QTranslator(qApp);
     const QString name = QStringLiteral("qtbase_bg");
-    if (translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))
-        || translator->load(name, QStringLiteral(":/velsora/translations"))) {
+    if (translator->load(name, QStringLiteral(":/velsora/translations"))
+        || translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(translator);
     } else {
         delete translator;
@@ -63,6 +65,7 @@ QAccessibleInterface* windowAccessible(const QString& /*className*/, QObject* ob
 void applyAppearance()
 {
     QApplication::setStyle(new PlatformStyle);
+    applyClassicColours();
     loadQtTranslations();
     QAccessible::installFactory(windowAccessible);
     Announcer::registerAccessibleRole();
