@@ -83,7 +83,10 @@ void Control::copyLookOf(const Control& source)
 
 void Control::applyGeometry()
 {
-    widget_->setGeometry(toPixels(left_), toPixels(top_), toPixels(width_), toPixels(height_));
+    // Edges rounded, not sizes: controls that meet in twips meet in pixels at every DPI.
+    const int left = toPixels(left_);
+    const int top = toPixels(top_);
+    widget_->setGeometry(left, top, toPixels(left_ + width_) - left, toPixels(top_ + height_) - top);
 }
 
 } // namespace velsora
