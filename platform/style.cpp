@@ -6,6 +6,7 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace velsora {
@@ -99,9 +100,27 @@ void PlatformStyle::drawClassicButton(const QStyleOptionButton& option, QPainter
 
 void PlatformStyle::drawDottedFocus(QPainter* painter, const QRect& rect, const QColor& color)
 {
+    // Dot by dot in device pixels, all of them inside `rect`: a pen line along the rectangle's
+    // edge falls half outside it at fractional scales, where the widget's edge cuts it off.
+    const qreal ratio = painter->device()->devicePixelRatioF();
+    const int dot = std::max(1, qRound(ratio));
+    const int left = static_cast<int>(std::ceil(rect.left() * ratio));
+    const int top = static_cast<int>(std::ceil(rect.top() * ratio));
+    const int right = static_cast<int>(std::floor((rect.right() + 1) * ratio)) - dot;
+    const int bottom = static_cast<int>(std::floor((rect.bottom() + 1) * ratio)) - dot;
+    if (right < left || bottom < top) {
+        return;
+    }
     painter->save();
-    painter->setPen(QPen(color, 1, Qt::DotLine));
-    painter->drawRect(rect.adjusted(0, 0, -1, -1));
+    painter->setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio), true);
+    for (int x = left; x <= right; x += 2 * dot) {
+        painter->fillRect(x, top, dot, dot, color);
+        painter->fillRect(x, bottom, dot, dot, color);
+    }
+    for (int y = top; y <= bottom; y += 2 * dot) {
+        painter->fillRect(left, y, dot, dot, color);
+        painter->fillRect(right, y, dot, dot, color);
+    }
     painter->restore();
 }
 
