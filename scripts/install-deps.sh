@@ -15,6 +15,8 @@ if [ "${1:-build}" = windows ]; then
 fi
 if [ "${1:-build}" = test ]; then
     packages+=("${real_window[@]}")
+    # Desktop colour schemes the real-window check plays under: GTK's (Adwaita dark) and qt6ct's.
+    packages+=(qt6-gtk-platformtheme qt6ct)
     # Validators of the desktop entry, AppStream data and Debian package; the package's tools.
     packages+=(desktop-file-utils appstream lintian dpkg-dev file)
     # The Windows version resource, compiled and read back here.
