@@ -41,12 +41,16 @@ apt-get "${apt_options[@]}" -q update
 dsc=$(ls "$work"/qt6-base_*.dsc)
 dpkg-source --no-check -x "$dsc" "$work/src" >/dev/null
 
+# A few Qt sources print their own file name (__FILE__): it reads qt6-base/..., not this machine's
+# temporary folder.
+prefix_map="-ffile-prefix-map=$work/src=qt6-base -ffile-prefix-map=$work/build=qt6-base-build"
 echo "Configuring Qt for Windows into $prefix"
 mkdir -p "$work/build"
 cd "$work/build"
 "$work/src/configure" -prefix "$prefix" "${options[@]}" \
     -xplatform win32-g++ -device-option CROSS_COMPILE=x86_64-w64-mingw32- -qt-host-path /usr -- \
-    -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+    -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DCMAKE_C_FLAGS="$prefix_map" -DCMAKE_CXX_FLAGS="$prefix_map"
 cmake --build . --parallel
 rm -rf "$prefix"
 cmake --install .

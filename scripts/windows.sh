@@ -10,11 +10,11 @@ project=$PWD
 # Qt's host tools (moc, rcc) want a UTF-8 locale and say so on every call in a bare "C" one.
 export LC_ALL=C.UTF-8
 
-qt_key() { # the cache folder's name: Qt's version, the configure options and the toolchain
+qt_key() { # the cache folder's name: Qt's version, the configure options, the toolchain and the build
     local version
     version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || echo none)
     echo "qt-${version%%+*}-windows-$(cat <(echo "$version") scripts/windows-qt-options.txt \
-        cmake/mingw-w64-x86_64.cmake | sha256sum | cut -c1-12)"
+        cmake/mingw-w64-x86_64.cmake scripts/windows-qt.sh | sha256sum | cut -c1-12)"
 }
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/velsora
 # VELSORA_WINDOWS_QT names a Qt for Windows of one's own, to relink the program with it.
@@ -51,6 +51,12 @@ imports=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | sort -u)
 # by default (QT_SKIP_AUTO_PLUGIN_INCLUSION, set off above), and without the platform plugin the
 # program stops at start with "no Qt platform plugin could be initialized".
 grep -qa QWindowsIntegrationPlugin "$exe" || { echo "Velsora.exe lacks Qt's Windows platform plugin"; exit 1; }
+# No path of this machine: Qt's prefix is the program's own folder (a relocatable Qt), so that
+# nothing is looked for in a folder that a stranger could make on the player's machine.
+if grep -aoF -e "$qt" -e "$project" -e "$HOME/" -e "${TMPDIR:-/tmp}/" "$exe" | sort -u | grep .; then
+    echo "Velsora.exe holds the paths of this machine above"
+    exit 1
+fi
 echo "Velsora.exe imports:" $imports
 if grep -viE '^(advapi32|comdlg32|d3d9|d3d11|d3d12|dwmapi|dwrite|dxgi|gdi32|imm32|kernel32|msvcrt|netapi32|ole32|oleaut32|setupapi|shcore|shell32|shlwapi|user32|userenv|uxtheme|version|winmm|wtsapi32|ws2_32|mpr|authz|api-ms-win-[a-z0-9-]+)\.dll$' <<<"$imports"; then
     echo "Velsora.exe imports the DLLs above, which Windows does not have"
@@ -66,8 +72,12 @@ cp LICENSE "$stage/Velsora/LICENSE.txt"
 cp /usr/share/common-licenses/LGPL-3 "$stage/Velsora/Qt-LGPL-3.txt"
 cp /usr/share/common-licenses/GPL-3 "$stage/Velsora/Qt-GPL-3.txt"
 cp "$qt/velsora-licenses/qt6-base-copyright.txt" "$stage/Velsora/Qt-copyright.txt"
-sed "s/@QT_VERSION@/$(dpkg-query -W -f='${Version}' qt6-base-dev)/" packaging/windows-README.txt |
-    sed 's/$/\r/' >"$stage/Velsora/README.txt"
+# In UTF-8 with its byte-order mark, by which every Notepad knows it, and CR LF line ends.
+{
+    printf '\xef\xbb\xbf'
+    sed -e "s/@QT_VERSION@/$(dpkg-query -W -f='${Version}' qt6-base-dev)/" -e 's/@VERSION@/1.00/' \
+        -e 's/$/\r/' packaging/windows-README.txt
+} >"$stage/Velsora/README.txt"
 zip=$build/Velsora-1.00-windows-x86_64.zip
 rm -f "$zip"
 (cd "$stage" && find Velsora -exec touch -d '2000-01-01 00:00:00' {} + && zip -qrX "$zip" Velsora)
