@@ -33,6 +33,12 @@ if [ ! -f "$qt/.complete" ]; then
 fi
 
 build=$project/build/windows
+# A build folder configured for another Qt would go on linking that one: it starts afresh.
+if [ "$(cat "$build/velsora-qt" 2>/dev/null)" != "$qt" ]; then
+    rm -rf "$build"
+    mkdir -p "$build"
+    echo "$qt" >"$build/velsora-qt"
+fi
 "$qt/bin/qt-cmake" -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$project/cmake/mingw-w64-x86_64.cmake" \
     -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF \
