@@ -1,6 +1,7 @@
 // Push buttons of the window and of the board.
 #include "command_button.h"
 #include "faults.h"
+#include "keyboard.h"
 
 #include <QKeyEvent>
 
@@ -8,15 +9,17 @@ namespace velsora {
 
 void PushButton::keyPressEvent(QKeyEvent* event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        if (!event->isAutoRepeat()) {
-            click();
-        }
+    switch (keyboard::meaningOf(*event)) {
+    case keyboard::Meaning::Press:
+        click();
         event->accept();
         return;
+    case keyboard::Meaning::HeldPress:
+        event->accept();
+        return;
+    default:
+        QPushButton::keyPressEvent(event);
     }
-    QPushButton::keyPressEvent(event);
 }
 
 CommandButton::CommandButton(QWidget* parent) : Control(new PushButton(parent))
@@ -48,9 +51,9 @@ void CommandButton::setCaption(const QString& caption)
     button()->setText(caption);
 }
 
-void CommandButton::onClick(std::function<void()> handler)
+void CommandButton::onClick(EventBoundary::Dispatch<> dispatch)
 {
-    QObject::connect(button(), &QPushButton::clicked, button(), [h = std::move(handler)] { h(); });
+    QObject::connect(button(), &QPushButton::clicked, button(), [d = std::move(dispatch)] { d(); });
 }
 
 std::unique_ptr<CommandButton> CommandButton::loadCopy() const

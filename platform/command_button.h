@@ -2,9 +2,9 @@
 #pragma once
 
 #include "control.h"
+#include "event_boundary.h"
 
 #include <QPushButton>
-#include <functional>
 #include <memory>
 
 namespace velsora {
@@ -32,7 +32,8 @@ public:
     [[nodiscard]] QString Caption() const;
     void setCaption(const QString& caption);
 
-    void onClick(std::function<void()> handler);
+    // Clicks run through the event boundary: their dispatch is all a click can be connected to.
+    void onClick(EventBoundary::Dispatch<> dispatch);
     // A new hidden member with this button's caption, colours, size and position.
     [[nodiscard]] std::unique_ptr<CommandButton> loadCopy() const;
 

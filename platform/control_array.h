@@ -2,27 +2,48 @@
 #pragma once
 
 #include "checked.h"
+#include "control.h"
 #include "errors.h"
+#include "event_boundary.h"
 #include "faults.h"
 
 #include <QString>
-#include <QWidget>
+#include <concepts>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace velsora {
 
-// T is a control with loadCopy() and onClick(). Members created at design time are
-// given to the array; loaded members are copies of member 0 and may be unloaded.
-template <class T> class ControlArray {
+// A member of a control array is a control.
+template <class T>
+concept ArrayMember = std::derived_from<T, Control>;
+// One that can be loaded at run time makes the hidden copy of itself that a new member starts as.
+template <class T>
+concept LoadableMember = ArrayMember<T> && requires(const T& member)
+{
+    {
+        member.loadCopy()
+        } -> std::same_as<std::unique_ptr<T>>;
+};
+// One whose clicks have a handler.
+template <class T>
+concept ClickableMember = ArrayMember<T> && requires(T& member, EventBoundary::Dispatch<> click)
+{
+    member.onClick(std::move(click));
+};
+
+// Members created at design time are given to the array; loaded members are copies of member 0
+// and may be unloaded.
+template <ArrayMember T> class ControlArray {
 public:
     ControlArray(QString name, std::unique_ptr<T> member0) : name_(std::move(name))
     {
         addDesignMember(0, std::move(member0));
     }
 
-    // Members' click connections hold `this`: the array stays where it was made.
+    // The members' click connections and the set-up hold `this`: the array stays where it was made.
     ControlArray(const ControlArray&) = delete;
     ControlArray& operator=(const ControlArray&) = delete;
     ControlArray(ControlArray&&) = delete;
@@ -48,7 +69,7 @@ public:
     // Number of members that exist, design-time ones included.
     [[nodiscard]] int count() const noexcept { return count_; }
 
-    void Load(Integer index)
+    void Load(Integer index) requires LoadableMember<T>
     {
         if (index < 0) {
             throw ControlArrayError(ControlArrayError::Kind::Missing, name_, index);
@@ -57,18 +78,7 @@ public:
             throw ControlArrayError(ControlArrayError::Kind::AlreadyLoaded, name_, index);
         }
         faults::beforeWrite("Load");
-        std::unique_ptr<T> member = (*this)(0).loadCopy();
-        if (describe_) {
-            member->setAccessibleDescription(describe_(index));
-        }
-        if (setUp_) {
-            setUp_(index, *member);
-        }
-        // Keyboard focus walks the members in index order.
-        if (exists(static_cast<Integer>(index - 1))) {
-            QWidget::setTabOrder((*this)(static_cast<Integer>(index - 1)).widget(), member->widget());
-        }
-        store(index, std::move(member), false);
+        store(index, (*this)(0).loadCopy(), false);
     }
 
     void Unload(Integer index)
@@ -88,39 +98,19 @@ public:
         --count_;
     }
 
-    // The click handler of every member, present and future; it receives the member's index.
-    void onClick(std::function<void(Integer)> handler)
+    // The click handler of every member, present and future; its steps receive the member's index.
+    void onClick(EventBoundary::Dispatch<Integer> click) requires ClickableMember<T>
     {
-        const bool connected = static_cast<bool>(handler_);
-        handler_ = std::move(handler);
-        for (std::size_t i = 0; !connected && i < slots_.size(); ++i) {
-            if (slots_[i].member) {
-                connect(static_cast<Integer>(i), *slots_[i].member);
-            }
-        }
+        click_ = std::move(click);
+        forEachMember([this](Integer index, T& member) { member.onClick(click_->forMember(index)); });
     }
 
-    // The accessible description of each member, from its index; applied to present and future members.
-    void describeWith(std::function<QString(Integer)> describe)
-    {
-        describe_ = std::move(describe);
-        for (std::size_t i = 0; i < slots_.size(); ++i) {
-            if (slots_[i].member) {
-                slots_[i].member->setAccessibleDescription(describe_(static_cast<Integer>(i)));
-            }
-        }
-    }
-
-    // Set-up of every member, present and future, with its index; for loaded members it comes
-    // after the copy of member 0, so it may change what the copy took over.
-    void onLoad(std::function<void(Integer, T&)> setUp)
+    // What the window adds to every member, present and future, with its index; for loaded
+    // members it comes after the copy of member 0, so it may change what the copy took over.
+    void setUp(std::function<void(Integer, T&)> setUp)
     {
         setUp_ = std::move(setUp);
-        for (std::size_t i = 0; i < slots_.size(); ++i) {
-            if (slots_[i].member) {
-                setUp_(static_cast<Integer>(i), *slots_[i].member);
-            }
-        }
+        forEachMember(setUp_);
     }
 
     [[nodiscard]] const QString& name() const noexcept { return name_; }
@@ -137,29 +127,31 @@ private:
         if (at >= slots_.size()) {
             slots_.resize(at + 1);
         }
-        if (handler_) {
-            connect(index, *member);
+        if constexpr (ClickableMember<T>) {
+            if (click_) {
+                member->onClick(click_->forMember(index));
+            }
+        }
+        if (setUp_) {
+            setUp_(index, *member);
         }
         slots_[at] = Slot{std::move(member), designTime};
         ++count_;
     }
 
-    void connect(Integer index, T& member)
+    template <class Visit> void forEachMember(const Visit& visit)
     {
-        if constexpr (requires { member.onClick(std::function<void()>{}); }) {
-            member.onClick([this, index] {
-                if (handler_) {
-                    handler_(index);
-                }
-            });
+        for (std::size_t i = 0; i < slots_.size(); ++i) {
+            if (slots_[i].member) {
+                visit(static_cast<Integer>(i), *slots_[i].member);
+            }
         }
     }
 
     QString name_;
     std::vector<Slot> slots_;
     int count_ = 0;
-    std::function<void(Integer)> handler_;
-    std::function<QString(Integer)> describe_;
+    std::optional<EventBoundary::Dispatch<Integer>> click_;
     std::function<void(Integer, T&)> setUp_;
 };
 

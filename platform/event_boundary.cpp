@@ -24,25 +24,18 @@ void EventBoundary::setReporter(Reporter reporter)
     reporter_ = std::move(reporter);
 }
 
-void EventBoundary::describeHandler(const char* handler, const QString& action)
+void EventBoundary::run(const Handler& handler, const std::function<void()>& body) noexcept
 {
-    actions_.insert(QString::fromLatin1(handler), action);
-}
-
-void EventBoundary::run(const char* handler, const std::function<void()>& body) noexcept
-{
-    const QString name = QString::fromLatin1(handler);
-    const QString action = actions_.value(name);
     try {
         body();
     } catch (const RuntimeError& e) {
-        report({name, e.number(), e.description(), action});
+        report(handler, e.number(), e.description());
     } catch (const std::bad_alloc&) {
-        report({name, 7, QStringLiteral("Няма достатъчно памет"), action});
+        report(handler, 7, QStringLiteral("Няма достатъчно памет"));
     } catch (const std::exception& e) {
-        report({name, 0, QString::fromLocal8Bit(e.what()), action});
+        report(handler, 0, QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        report({name, 0, QStringLiteral("Неизвестна грешка"), action});
+        report(handler, 0, QStringLiteral("Неизвестна грешка"));
     }
 }
 
@@ -56,11 +49,11 @@ QString EventBoundary::messageFor(const Report& report)
         .arg(where, report.description);
 }
 
-void EventBoundary::report(const Report& r) noexcept
+void EventBoundary::report(const Handler& handler, int number, const QString& description) noexcept
 {
     try {
         if (reporter_) {
-            reporter_(r);
+            reporter_({QString::fromUtf8(handler.name), number, description, QString::fromUtf8(handler.action)});
         }
     } catch (...) {
         // Reporting must never let an exception reach the event loop.

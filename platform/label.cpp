@@ -44,10 +44,10 @@ void Label::setCentered()
     label()->setAlignment(Qt::AlignCenter);
 }
 
-void Label::onClick(std::function<void()> handler)
+void Label::onClick(EventBoundary::Dispatch<> dispatch)
 {
     auto* clickable = static_cast<ClickableLabel*>(widget());
-    QObject::connect(clickable, &ClickableLabel::clicked, clickable, [h = std::move(handler)] { h(); });
+    QObject::connect(clickable, &ClickableLabel::clicked, clickable, [d = std::move(dispatch)] { d(); });
 }
 
 std::unique_ptr<Label> Label::loadCopy() const

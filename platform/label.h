@@ -2,9 +2,9 @@
 #pragma once
 
 #include "control.h"
+#include "event_boundary.h"
 
 #include <QLabel>
-#include <functional>
 #include <memory>
 
 namespace velsora {
@@ -33,7 +33,8 @@ public:
     void setSingleBorder();
     void setCentered();
 
-    void onClick(std::function<void()> handler);
+    // Clicks run through the event boundary: their dispatch is all a click can be connected to.
+    void onClick(EventBoundary::Dispatch<> dispatch);
     [[nodiscard]] std::unique_ptr<Label> loadCopy() const;
 
     [[nodiscard]] QLabel* label() const;

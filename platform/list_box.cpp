@@ -2,12 +2,14 @@
 #include "list_box.h"
 #include "errors.h"
 #include "faults.h"
+#include "keyboard.h"
 #include "style.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <algorithm>
 #include <limits>
@@ -15,30 +17,13 @@
 namespace velsora {
 
 namespace {
-bool movesCursor(int key)
-{
-    switch (key) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// Runs a change of the list's items without scrolling the view to wherever Qt puts its cursor.
+// Runs a change of the list's items without scrolling the view to wherever Qt puts its cursor;
+// the keys scroll the view again afterwards, whatever the change raised.
 template <class Change> void withoutScrolling(QListWidget* list, Change&& change)
 {
-    const bool autoScroll = list->hasAutoScroll();
+    const auto restore = qScopeGuard([list, autoScroll = list->hasAutoScroll()] { list->setAutoScroll(autoScroll); });
     list->setAutoScroll(false);
     change();
-    list->setAutoScroll(autoScroll);
 }
 } // namespace
 
@@ -65,47 +50,24 @@ void ClassicListWidget::mousePressEvent(QMouseEvent* event)
     QListWidget::mousePressEvent(event);
 }
 
-int ClassicListWidget::rowWithoutCursor(int key) const
-{
-    switch (key) {
-    case Qt::Key_Space:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Home:
-    case Qt::Key_PageUp:
-        return 0;
-    case Qt::Key_End:
-        return count() - 1;
-    case Qt::Key_PageDown: {
-        // A page down from the top: the last item that shows whole.
-        const int rowHeight = std::max(1, sizeHintForRow(0));
-        return std::clamp(viewport()->height() / rowHeight - 1, 0, count() - 1);
-    }
-    default:
-        return -1;
-    }
-}
-
 void ClassicListWidget::keyPressEvent(QKeyEvent* event)
 {
     // After a refill there is no cursor yet, and Qt would start every move at the first item, so
-    // that End chose "1". The classic list goes where the key says: End to the last item, the
-    // others to the first, Page Down a page down from the top.
-    const int row = currentIndex().isValid() || count() == 0 || (event->modifiers() & ~Qt::KeypadModifier) != 0
-                        ? -1
-                        : rowWithoutCursor(event->key());
-    if (row >= 0) {
-        setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-        scrollTo(currentIndex());
-        event->accept();
-        return;
+    // that End chose "1": the classic list goes where the key says.
+    if (!currentIndex().isValid()) {
+        const int rowsShown = viewport()->height() / std::max(1, sizeHintForRow(0));
+        if (const auto row = keyboard::rowWithoutCursor(keyboard::meaningOf(*event), count(), rowsShown)) {
+            setCurrentRow(*row, QItemSelectionModel::ClearAndSelect);
+            scrollTo(currentIndex());
+            event->accept();
+            return;
+        }
     }
     QListWidget::keyPressEvent(event);
     // Qt moves without selecting when the cursor already stands on the target (Home on the
     // first item) or Ctrl is held; the classic list always selects where the cursor lands.
-    if (movesCursor(event->key()) && currentIndex().isValid() && !selectionModel()->isSelected(currentIndex())) {
+    if (keyboard::isCursorKey(event->key()) && currentIndex().isValid()
+        && !selectionModel()->isSelected(currentIndex())) {
         selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
         reportCurrentItem();
     }

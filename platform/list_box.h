@@ -26,8 +26,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Where a key takes the cursor when there is none: a row, or -1 for keys that do not move it.
-    [[nodiscard]] int rowWithoutCursor(int key) const;
     // Tells screen readers that the current item has the focus, so they read it.
     void reportCurrentItem();
 };

@@ -4,6 +4,8 @@
 #include "form_controls.h"
 #include "platform/checked.h"
 
+#include <vector>
+
 namespace velsora {
 
 // All game state lives in the controls; the only other state is N.
@@ -36,6 +38,8 @@ public:
     // The sum labels: row r's sum is Label1(r), column c's is Label1(N + c).
     [[nodiscard]] static Integer rowSumLabel(Integer r) { return r; }
     [[nodiscard]] Integer columnSumLabel(Integer c) const { return add(N, c); }
+    // The cells of cell k's row and column, k once: those whose sums a move at k changes.
+    [[nodiscard]] std::vector<Integer> linesThrough(Integer k) const;
 
 private:
     FormControls c_;

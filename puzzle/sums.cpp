@@ -26,4 +26,18 @@ void Puzzle::UpdateSums()
     });
 }
 
+std::vector<Integer> Puzzle::linesThrough(Integer k) const
+{
+    const Integer r = rowOf(k);
+    const Integer c = columnOf(k);
+    std::vector<Integer> cells;
+    ForEach(0, sub(N, 1), [&](Integer i) {
+        cells.push_back(cellAt(r, i));
+        if (i != r) {
+            cells.push_back(cellAt(i, c));
+        }
+    });
+    return cells;
+}
+
 } // namespace velsora

@@ -107,7 +107,9 @@ void TestControlArray::clicksCarryIndex()
     WindowDriver d;
     auto& cells = d.controls().Command1;
     std::vector<velsora::Integer> clicked;
-    cells.onClick([&](velsora::Integer k) { clicked.push_back(k); });
+    static constexpr velsora::Handler record{"Record", ""};
+    cells.onClick(
+        d.window().boundary().dispatch<velsora::Integer>(record, [&](velsora::Integer k) { clicked.push_back(k); }));
     cells.Load(4);
     cells(4).setVisible(true);
     QTest::mouseClick(cells(4).button(), Qt::LeftButton);

@@ -9,6 +9,8 @@
 #include <QTimer>
 
 using velsora::testing::WindowDriver;
+using Thrower = std::function<void()>;
+Q_DECLARE_METATYPE(Thrower)
 
 class TestEventBoundary : public QObject {
     Q_OBJECT
@@ -18,6 +20,7 @@ private slots:
     void messageBoxTellsThePlayer();
     void anyExceptionIsCaught_data();
     void anyExceptionIsCaught();
+    void followUpReportsAsItself();
 };
 
 void TestEventBoundary::failureKeepsEarlierChanges()
@@ -68,32 +71,58 @@ void TestEventBoundary::messageBoxTellsThePlayer()
 
 void TestEventBoundary::anyExceptionIsCaught_data()
 {
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<Thrower>("thrower");
     QTest::addColumn<int>("number");
-    QTest::newRow("overflow") << 0 << 6;
-    QTest::newRow("standard exception") << 1 << 0;
-    QTest::newRow("anything else") << 2 << 0;
+    QTest::newRow("overflow") << Thrower([] { throw velsora::OverflowError(); }) << 6;
+    QTest::newRow("standard exception") << Thrower([] { throw std::logic_error("broken"); }) << 0;
+    QTest::newRow("anything else") << Thrower([] { throw 42; }) << 0;
 }
 
 void TestEventBoundary::anyExceptionIsCaught()
 {
-    QFETCH(int, kind);
+    QFETCH(Thrower, thrower);
     QFETCH(int, number);
     QWidget owner;
     velsora::EventBoundary boundary(&owner);
+    static constexpr velsora::Handler handler{"Handler", ""};
     std::vector<velsora::EventBoundary::Report> reports;
     boundary.setReporter([&](const velsora::EventBoundary::Report& r) { reports.push_back(r); });
-    boundary.run("Handler", [kind] {
-        if (kind == 0) throw velsora::OverflowError();
-        if (kind == 1) throw std::logic_error("broken");
-        throw 42;
-    });
+    boundary.run(handler, thrower);
     QCOMPARE(reports.size(), std::size_t{1});
     QCOMPARE(reports[0].number, number);
     QVERIFY(!reports[0].description.isEmpty());
     // A reporter that itself fails is contained too.
     boundary.setReporter([](const velsora::EventBoundary::Report&) { throw std::runtime_error("no screen"); });
-    boundary.run("Handler", [] { throw velsora::OverflowError(); });
+    boundary.run(handler, thrower);
+}
+
+// The step that follows a handler runs although the handler failed, and a failure of its own is
+// reported under its own name and words, not the handler's.
+void TestEventBoundary::followUpReportsAsItself()
+{
+    QWidget owner;
+    velsora::EventBoundary boundary(&owner);
+    static constexpr velsora::Handler click{"Click", "щракването"};
+    static constexpr velsora::Handler news{"News", "съобщаването"};
+    std::vector<velsora::EventBoundary::Report> reports;
+    boundary.setReporter([&](const velsora::EventBoundary::Report& r) { reports.push_back(r); });
+    std::vector<velsora::Integer> ran;
+    const auto event = boundary
+                           .dispatch<velsora::Integer>(click,
+                                                       [&](velsora::Integer k) {
+                                                           ran.push_back(k);
+                                                           throw velsora::OverflowError();
+                                                       })
+                           .then(news, [&](velsora::Integer k) {
+                               ran.push_back(-k);
+                               throw velsora::FloatingPointError();
+                           });
+    event.forMember(7)();
+    QCOMPARE(ran, (std::vector<velsora::Integer>{7, -7}));
+    QCOMPARE(reports.size(), std::size_t{2});
+    QCOMPARE(reports[0].handler + reports[0].action, QStringLiteral("Clickщракването"));
+    QCOMPARE(reports[1].handler + reports[1].action, QStringLiteral("Newsсъобщаването"));
+    QCOMPARE(reports[1].number, 16);
 }
 
 VELSORA_TEST_MAIN(TestEventBoundary)

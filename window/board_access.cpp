@@ -1,8 +1,12 @@
 // The board as one tab stop with arrow keys, and what the cells tell a screen reader.
 #include "board_access.h"
+#include "handlers.h"
+#include "platform/keyboard.h"
+#include "platform/screen_reader.h"
 
 #include <QKeyEvent>
 #include <QVariant>
+#include <algorithm>
 
 namespace velsora {
 
@@ -17,7 +21,7 @@ BoardAccess::BoardAccess(DesignControls& controls, const Puzzle& puzzle, EventBo
     , puzzle_(puzzle)
     , boundary_(boundary)
 {
-    c_.Command1.onLoad([this](Integer k, CommandButton& cell) { adopt(k, cell); });
+    c_.Command1.setUp([this](Integer k, CommandButton& cell) { adopt(k, cell); });
     QAccessible::installActivationObserver(this);
     describeAll();
 }
@@ -34,34 +38,44 @@ void BoardAccess::accessibilityActiveChanged(bool active)
     }
 }
 
+words::Cell BoardAccess::cell(Integer k) const
+{
+    const Integer r = puzzle_.rowOf(k);
+    const Integer c = puzzle_.columnOf(k);
+    const auto sum = [this](Integer label) { return c_.Label1.exists(label) ? c_.Label1(label).Caption() : QString(); };
+    return {r, c, c_.Command1(k).Caption(), sum(Puzzle::rowSumLabel(r)), sum(puzzle_.columnSumLabel(c))};
+}
+
 void BoardAccess::describe(Integer k)
 {
-    c_.Command1(k).setAccessibleDescription(describeCell(k));
+    // Before Start the hidden template is all there is of the board: row 1, column 1.
+    c_.Command1(k).setAccessibleDescription(puzzle_.N > 0 ? words::description(cell(k)) : words::place(0, 0));
 }
 
 void BoardAccess::describeAll()
 {
-    if (!QAccessible::isActive()) {
+    if (!screen_reader::listens()) {
         return;
     }
     for (Integer k = 0; c_.Command1.exists(k); ++k) {
         describe(k);
     }
+    // Before Start the template is the only sum label: row 1's.
+    for (Integer r = 0; r < std::max<Integer>(puzzle_.N, 1); ++r) {
+        c_.Label1(Puzzle::rowSumLabel(r)).setAccessibleDescription(words::rowSum(r));
+    }
+    for (Integer c = 0; c < puzzle_.N; ++c) {
+        c_.Label1(puzzle_.columnSumLabel(c)).setAccessibleDescription(words::columnSum(c));
+    }
 }
 
 void BoardAccess::describeLinesThrough(Integer k)
 {
-    const Integer n = puzzle_.N;
-    if (n <= 0 || !c_.Command1.exists(k) || !QAccessible::isActive()) {
+    if (puzzle_.N <= 0 || !c_.Command1.exists(k) || !screen_reader::listens()) {
         return;
     }
-    const Integer r = puzzle_.rowOf(k);
-    const Integer c = puzzle_.columnOf(k);
-    for (Integer i = 0; i < n; ++i) {
-        describe(puzzle_.cellAt(r, i));
-        if (i != r) {
-            describe(puzzle_.cellAt(i, c));
-        }
+    for (const Integer each : puzzle_.linesThrough(k)) {
+        describe(each);
     }
 }
 
@@ -86,36 +100,13 @@ void BoardAccess::makeTabStop(Integer k)
     c_.Command1(k).widget()->setFocusPolicy(Qt::StrongFocus);
 }
 
-Integer BoardAccess::neighbour(Integer k, int key) const
-{
-    const Integer n = puzzle_.N;
-    const Integer r = puzzle_.rowOf(k);
-    const Integer c = puzzle_.columnOf(k);
-    switch (key) {
-    case Qt::Key_Left:
-        return c > 0 ? puzzle_.cellAt(r, Integer(c - 1)) : k;
-    case Qt::Key_Right:
-        return c < n - 1 ? puzzle_.cellAt(r, Integer(c + 1)) : k;
-    case Qt::Key_Up:
-        return r > 0 ? puzzle_.cellAt(Integer(r - 1), c) : k;
-    case Qt::Key_Down:
-        return r < n - 1 ? puzzle_.cellAt(Integer(r + 1), c) : k;
-    case Qt::Key_Home:
-        return puzzle_.cellAt(r, 0);
-    case Qt::Key_End:
-        return puzzle_.cellAt(r, Integer(n - 1));
-    default:
-        return -1;
-    }
-}
-
 bool BoardAccess::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::FocusIn && event->type() != QEvent::KeyPress) {
         return false;
     }
     bool handled = false;
-    boundary_.run("BoardKeys", [&] { handled = handleKey(watched, event); });
+    boundary_.run(handlers::BoardKeys, [&] { handled = handleKey(watched, event); });
     return handled;
 }
 
@@ -139,53 +130,17 @@ bool BoardAccess::handleKey(QObject* watched, QEvent* event)
         makeTabStop(k);
         return false;
     }
-    if (event->type() != QEvent::KeyPress) {
-        return false;
-    }
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
-        return false;
-    }
-    const Integer to = neighbour(k, key->key());
-    if (to < 0) {
+    const auto to = keyboard::stepOnBoard(keyboard::meaningOf(*static_cast<QKeyEvent*>(event)),
+                                          {puzzle_.rowOf(k), puzzle_.columnOf(k)}, puzzle_.N);
+    if (!to) {
         return false;
     }
     // At the edges the focus stays where it is.
-    if (to != k && c_.Command1.exists(to)) {
-        c_.Command1(to).widget()->setFocus(Qt::OtherFocusReason);
+    const Integer target = puzzle_.cellAt(static_cast<Integer>(to->row), static_cast<Integer>(to->column));
+    if (target != k && c_.Command1.exists(target)) {
+        c_.Command1(target).widget()->setFocus(Qt::OtherFocusReason);
     }
     return true;
-}
-
-QString BoardAccess::place(Integer k) const
-{
-    return QStringLiteral("ред %1, колона %2").arg(puzzle_.rowOf(k) + 1).arg(puzzle_.columnOf(k) + 1);
-}
-
-QString BoardAccess::sums(Integer k) const
-{
-    const Integer row = Puzzle::rowSumLabel(puzzle_.rowOf(k));
-    const Integer column = puzzle_.columnSumLabel(puzzle_.columnOf(k));
-    if (!c_.Label1.exists(row) || !c_.Label1.exists(column)) {
-        return {};
-    }
-    return QStringLiteral(", сума на реда %1, сума на колоната %2")
-        .arg(c_.Label1(row).Caption(), c_.Label1(column).Caption());
-}
-
-QString BoardAccess::describeCell(Integer k) const
-{
-    if (puzzle_.N <= 0) {
-        return QStringLiteral("ред 1, колона 1");
-    }
-    const bool empty = c_.Command1.exists(k) && c_.Command1(k).Caption().isEmpty();
-    return place(k) + (empty ? QStringLiteral(", празна") : QString()) + sums(k);
-}
-
-QString BoardAccess::cellNews(Integer k) const
-{
-    const QString caption = c_.Command1(k).Caption();
-    return (caption.isEmpty() ? QStringLiteral("празна") : caption) + QStringLiteral(", ") + place(k) + sums(k);
 }
 
 } // namespace velsora

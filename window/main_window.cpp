@@ -1,5 +1,6 @@
 // Window attributes, handler wiring, tab order and the load-time set-up.
 #include "main_window.h"
+#include "handlers.h"
 #include "platform/classic_palette.h"
 #include "platform/style.h"
 #include "platform/twips.h"
@@ -143,82 +144,68 @@ bool MainWindow::event(QEvent* event)
 
 void MainWindow::Form_Load()
 {
-    boundary_.run("Form_Load", [this] { controls_.List1.setListIndex(1); });
+    boundary_.run(handlers::Form_Load, [this] { controls_.List1.setListIndex(1); });
 }
 
 void MainWindow::Label2_Click(Integer /*Index*/) {}
 
 void MainWindow::connectHandlers()
 {
-    boundary_.describeHandler("Form_Load", QStringLiteral("отварянето на прозореца"));
-    boundary_.describeHandler("Command1_Click", QStringLiteral("щракването върху клетка"));
-    boundary_.describeHandler("Command2_Click", QStringLiteral("натискането на „Начало“"));
-    boundary_.describeHandler("BoardKeys", QStringLiteral("движението из квадрата с клавиатурата"));
-    boundary_.describeHandler("Command3_Click", QStringLiteral("натискането на „Чисти“"));
-    boundary_.describeHandler("Label2_Click", QStringLiteral("щракването върху заглавието"));
-    // What follows a handler runs through the boundary too, and runs even when the handler failed.
-    controls_.Command1.onClick([this](Integer index) {
-        QString before;
-        boundary_.run("Command1_Click", [this, index, &before] {
-            before = controls_.Command1(index).Caption();
-            puzzle_.Command1_Click(index);
-        });
-        boundary_.run("Command1_Click", [this, index, &before] { afterCellClick(index, before); });
-    });
-    controls_.Command2.onClick([this] {
-        const Integer before = puzzle_.N;
-        boundary_.run("Command2_Click", [this] { puzzle_.Command2_Click(); });
-        boundary_.run("Command2_Click", [this, before] { afterStart(before); });
-    });
-    controls_.Command3.onClick([this] {
-        boundary_.run("Command3_Click", [this] { puzzle_.Command3_Click(); });
-        boundary_.run("Command3_Click", [this] { afterClear(); });
-    });
+    // What follows a handler runs even when the handler failed, and reports as itself.
+    controls_.Command1.onClick(boundary_
+                                   .dispatch<Integer>(handlers::Command1_Click,
+                                                      [this](Integer index) {
+                                                          captionBefore_ = controls_.Command1(index).Caption();
+                                                          puzzle_.Command1_Click(index);
+                                                      })
+                                   .then(handlers::MoveNews, [this](Integer index) { afterCellClick(index); }));
+    controls_.Command2.onClick(boundary_
+                                   .dispatch(handlers::Command2_Click,
+                                             [this] {
+                                                 sideBefore_ = puzzle_.N;
+                                                 puzzle_.Command2_Click();
+                                             })
+                                   .then(handlers::StartNews, [this] { afterStart(); }));
+    controls_.Command3.onClick(boundary_.dispatch(handlers::Command3_Click, [this] { puzzle_.Command3_Click(); })
+                                   .then(handlers::ClearNews, [this] { afterClear(); }));
     controls_.Label2.onClick(
-        [this](Integer index) { boundary_.run("Label2_Click", [this, index] { Label2_Click(index); }); });
+        boundary_.dispatch<Integer>(handlers::Label2_Click, [this](Integer index) { Label2_Click(index); }));
 }
 
 void MainWindow::describeForScreenReaders()
 {
     // Buttons and labels are read by the text they show; these say what each one is.
     DesignControls& c = controls_;
-    c.Command2.setAccessibleDescription(QStringLiteral("Започва игра с избраната страна на квадрата"));
-    c.Command3.setAccessibleDescription(QStringLiteral("Изпразва квадрата и връща всички числа в списъка"));
-    c.List1.setAccessibleName(QStringLiteral("Списък с числа"));
-    c.List1.setAccessibleDescription(
-        QStringLiteral("Преди началото: страната на квадрата. След това: числата, които още не са поставени"));
-    c.Text1(0).setAccessibleName(QStringLiteral("Помощ"));
-    c.Text1(0).setAccessibleDescription(QStringLiteral("Описание на играта и как се играе"));
-    c.Text1(1).setAccessibleName(QStringLiteral("Допълнително поле"));
-    c.Image1.setAccessibleName(QStringLiteral("Пример: магически квадрат 5 на 5 по сиамския метод"));
-    c.Image1.setAccessibleDescription(QStringLiteral("Редове: 17 24 1 8 15; 23 5 7 14 16; 4 6 13 20 22; "
-                                                     "10 12 19 21 3; 11 18 25 2 9. Всяка сума е 65"));
-    c.Label2(0).setAccessibleDescription(QStringLiteral("Заглавие"));
-    c.Label1.describeWith([this](Integer k) {
-        // Before Start the template is the first row's label.
-        const Integer firstColumn = puzzle_.N > 0 ? puzzle_.columnSumLabel(0) : Integer{1};
-        return k < firstColumn ? QStringLiteral("Сума на ред %1").arg(k - Puzzle::rowSumLabel(0) + 1)
-                               : QStringLiteral("Сума на колона %1").arg(k - firstColumn + 1);
-    });
+    const words::DesignControls said = words::designControls();
+    c.Command2.setAccessibleDescription(said.startDescription);
+    c.Command3.setAccessibleDescription(said.clearDescription);
+    c.List1.setAccessibleName(said.poolName);
+    c.List1.setAccessibleDescription(said.poolDescription);
+    c.Text1(0).setAccessibleName(said.helpName);
+    c.Text1(0).setAccessibleDescription(said.helpDescription);
+    c.Text1(1).setAccessibleName(said.spareName);
+    c.Image1.setAccessibleName(said.pictureName);
+    c.Image1.setAccessibleDescription(said.pictureDescription);
+    c.Label2(0).setAccessibleDescription(said.titleDescription);
 }
 
-void MainWindow::afterCellClick(Integer index, const QString& captionBefore)
+void MainWindow::afterCellClick(Integer index)
 {
     access_.describeLinesThrough(index);
-    if (controls_.Command1.exists(index) && controls_.Command1(index).Caption() != captionBefore) {
-        announcer_.announce(access_.cellNews(index));
+    if (controls_.Command1.exists(index) && controls_.Command1(index).Caption() != captionBefore_) {
+        announcer_.announce(words::moveNews(access_.cell(index)));
     }
 }
 
-void MainWindow::afterStart(Integer sideBefore)
+void MainWindow::afterStart()
 {
-    if (puzzle_.N == sideBefore || puzzle_.N <= 0) {
+    if (puzzle_.N == sideBefore_ || puzzle_.N <= 0) {
         return;
     }
     access_.describeAll();
     // The next step is to choose a number: the pool takes the focus, not the help text.
     controls_.List1.widget()->setFocus(Qt::OtherFocusReason);
-    announcer_.announce(QStringLiteral("Игра %1 на %1").arg(puzzle_.N));
+    announcer_.announce(words::gameNews(puzzle_.N));
 }
 
 void MainWindow::afterClear()
@@ -227,19 +214,24 @@ void MainWindow::afterClear()
         return;
     }
     access_.describeAll();
-    announcer_.announce(QStringLiteral("Квадратът е изчистен, всички числа са в списъка"));
+    announcer_.announce(words::clearNews());
 }
 
 void MainWindow::setTabOrder()
 {
     // Tab indexes of the design: cell template, list, Start, help text, spare text box, Clear.
     // Labels and the picture never take the focus.
-    const std::array<QWidget*, 6> chain{controls_.Command1(0).widget(), controls_.List1.widget(),
-                                        controls_.Command2.widget(),    controls_.Text1(0).widget(),
-                                        controls_.Text1(1).widget(),    controls_.Command3.widget()};
+    const std::array<QWidget*, 5> chain{controls_.Command1(0).widget(), controls_.List1.widget(),
+                                        controls_.Command2.widget(), controls_.Text1(0).widget(),
+                                        controls_.Text1(1).widget()};
     for (std::size_t i = 1; i < chain.size(); ++i) {
         QWidget::setTabOrder(chain[i - 1], chain[i]);
     }
+    // Clear ends the chain: the cells that Start loads join it at its end, and from there it comes
+    // round to the template and the list, so the board keeps its place. Clear, made first, already
+    // follows the spare box round the chain's end, where Qt would leave it: it is moved away first.
+    QWidget::setTabOrder(controls_.List1.widget(), controls_.Command3.widget());
+    QWidget::setTabOrder(controls_.Text1(1).widget(), controls_.Command3.widget());
 }
 
 } // namespace velsora

@@ -37,8 +37,8 @@ private:
     void setTabOrder();
     void describeForScreenReaders();
     // After a handler: tell a screen reader what changed, and keep what it reads up to date.
-    void afterCellClick(Integer index, const QString& captionBefore);
-    void afterStart(Integer sideBefore);
+    void afterCellClick(Integer index);
+    void afterStart();
     void afterClear();
 
     // First: building the controls already sends the window events.
@@ -48,6 +48,9 @@ private:
     Puzzle puzzle_;
     BoardAccess access_;
     Announcer announcer_;
+    // What a handler found before it ran, for the step that follows it.
+    QString captionBefore_;
+    Integer sideBefore_ = 0;
 };
 
 // The window's icon.

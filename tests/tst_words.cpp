@@ -1,0 +1,88 @@
+// What a screen reader is told of the board after real clicks: the cells' places and sums off the
+// diagonal, the sum labels, and the news of each move.
+#include "support/test_main.h"
+#include "support/window_driver.h"
+
+#include "platform/screen_reader.h"
+
+#include <QAccessible>
+#include <QRegularExpression>
+
+using velsora::Integer;
+using velsora::testing::WindowDriver;
+
+class TestWords : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { velsora::screen_reader::pretendListening(true); }
+    void cleanup() { velsora::screen_reader::pretendListening(false); }
+    void afterMoves_data();
+    void afterMoves();
+};
+
+void TestWords::afterMoves_data()
+{
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QStringList>("moves"); // "8>5": 8 into cell 5; "<5": cell 5's number back; "clear"
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QString>("news");   // what the last move announced
+    const QStringList two{"8>5", "1>3"}; // row 3, column 2, then row 1, column 2: column 2 adds to 9
+    const QString news = "1, ред 1, колона 2, сума на реда 1, сума на колоната 9";
+    QTest::newRow("a placed number") << "3" << two << "Command1(5)"
+                                     << "ред 3, колона 2, сума на реда 8, сума на колоната 9" << news;
+    QTest::newRow("an empty cell of the move's column")
+        << "3" << two << "Command1(4)"
+        << "ред 2, колона 2, празна, сума на реда 0, сума на колоната 9" << news;
+    QTest::newRow("an empty cell of an earlier move's row")
+        << "3" << two << "Command1(2)"
+        << "ред 3, колона 1, празна, сума на реда 8, сума на колоната 0" << news;
+    QTest::newRow("a number taken back") << "3" << QStringList{"8>5", "1>3", "<5"} << "Command1(5)"
+                                         << "ред 3, колона 2, празна, сума на реда 0, сума на колоната 1"
+                                         << "празна, ред 3, колона 2, сума на реда 0, сума на колоната 1";
+    QTest::newRow("5 x 5") << "5" << QStringList{"7>11", "2>13"} << "Command1(11)"
+                           << "ред 2, колона 3, сума на реда 7, сума на колоната 9"
+                           << "2, ред 4, колона 3, сума на реда 2, сума на колоната 9";
+    QTest::newRow("a column's sum") << "3" << QStringList{} << "Label1(4)"
+                                    << "Сума на колона 2"
+                                    << "Игра 3 на 3";
+    QTest::newRow("a row's sum after Clear") << "5" << QStringList{"clear"} << "Label1(4)"
+                                             << "Сума на ред 5"
+                                             << "Квадратът е изчистен, всички числа са в списъка";
+    QTest::newRow("the first column's sum after Clear") << "5" << QStringList{"4>0", "clear"} << "Label1(5)"
+                                                        << "Сума на колона 1"
+                                                        << "Квадратът е изчистен, всички числа са в списъка";
+}
+
+void TestWords::afterMoves()
+{
+    QFETCH(QString, size);
+    QFETCH(QStringList, moves);
+    QFETCH(QString, control);
+    QFETCH(QString, description);
+    QFETCH(QString, news);
+    WindowDriver d;
+    d.start(size);
+    static const QRegularExpression move(QStringLiteral("^(\\d*)([<>])(\\d+)$"));
+    for (const QString& step : moves) {
+        const QRegularExpressionMatch m = move.match(step);
+        if (!m.hasMatch()) {
+            d.clickClear();
+            continue;
+        }
+        if (m.captured(2) == QLatin1String(">")) {
+            d.selectItem(m.captured(1));
+        }
+        d.clickCell(static_cast<Integer>(m.captured(3).toInt()));
+    }
+    const auto index = static_cast<Integer>(control.section(QLatin1Char('('), 1).chopped(1).toInt());
+    velsora::DesignControls& c = d.controls();
+    QWidget* widget =
+        control.startsWith(QLatin1String("Label1")) ? c.Label1(index).widget() : c.Command1(index).widget();
+    QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description), description);
+    QCOMPARE(d.window().findChild<velsora::Announcer*>()->accessibleName(), news);
+    QVERIFY(d.errors().empty());
+}
+
+VELSORA_TEST_MAIN(TestWords)
+#include "tst_words.moc"
