@@ -10,7 +10,7 @@ namespace velsora {
 QPalette classicPalette()
 {
     struct Role {
-        QPalette::ColorRole role;
+        QPalette::ColorRole role = QPalette::NoRole;
         QColor enabled;
         QColor disabled;
     };

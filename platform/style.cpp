@@ -3,6 +3,7 @@
 
 #include <QAbstractItemView>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <algorithm>
@@ -21,16 +22,27 @@ void edge(QPainter* painter, const QRect& r, const QColor& topLeft, const QColor
     painter->fillRect(QRect(r.right(), r.top(), 1, r.height()), bottomRight);
 }
 
-// A raised 3-D face, or a flat pressed one, filling `r` with the button colour.
-void raisedFace(QPainter* painter, const QRect& r, const QPalette& pal, bool pressed)
+// The classic faces, filled with the button colour: raised (light top and left, dark bottom and
+// right), pushed (a push button held down: a dark outline with a shadow inside) and flat (a scroll
+// arrow held down).
+enum class Face { Raised, Pushed, Flat };
+void face(QPainter* painter, const QRect& r, const QPalette& pal, Face look)
 {
     painter->fillRect(r, pal.color(QPalette::Button));
-    if (pressed) {
+    const QRect inside = r.adjusted(1, 1, -1, -1);
+    switch (look) {
+    case Face::Raised:
+        edge(painter, r, pal.color(QPalette::Light), pal.color(QPalette::Shadow));
+        edge(painter, inside, pal.color(QPalette::Midlight), pal.color(QPalette::Dark));
+        break;
+    case Face::Pushed:
+        edge(painter, r, pal.color(QPalette::Shadow), pal.color(QPalette::Shadow));
+        edge(painter, inside, pal.color(QPalette::Dark), pal.color(QPalette::Button));
+        break;
+    case Face::Flat:
         edge(painter, r, pal.color(QPalette::Dark), pal.color(QPalette::Dark));
-        return;
+        break;
     }
-    edge(painter, r, pal.color(QPalette::Light), pal.color(QPalette::Shadow));
-    edge(painter, r.adjusted(1, 1, -1, -1), pal.color(QPalette::Midlight), pal.color(QPalette::Dark));
 }
 
 // A solid arrow head centred in `r`, pointing along `direction` (Qt::UpArrow and so on), built
@@ -77,16 +89,9 @@ void PlatformStyle::drawClassicButton(const QStyleOptionButton& option, QPainter
 {
     const QPalette& pal = option.palette;
     const QRect r = option.rect;
+    // Held down, the caption moves one pixel down and right.
     const bool sunken = (option.state & (State_Sunken | State_On)) != 0;
-    painter->fillRect(r, pal.color(QPalette::Button));
-    if (sunken) {
-        // Pressed: a dark outline with a shadow inside it, and the caption one pixel down and right.
-        edge(painter, r, pal.color(QPalette::Shadow), pal.color(QPalette::Shadow));
-        edge(painter, r.adjusted(1, 1, -1, -1), pal.color(QPalette::Dark), pal.color(QPalette::Button));
-    } else {
-        edge(painter, r, pal.color(QPalette::Light), pal.color(QPalette::Shadow));
-        edge(painter, r.adjusted(1, 1, -1, -1), pal.color(QPalette::Midlight), pal.color(QPalette::Dark));
-    }
+    face(painter, r, pal, sunken ? Face::Pushed : Face::Raised);
     if ((option.state & State_HasFocus) != 0 && r.width() > 8 && r.height() > 8) {
         drawDottedFocus(painter, r.adjusted(3, 3, -3, -3), pal.color(QPalette::ButtonText));
     }
@@ -112,6 +117,7 @@ void PlatformStyle::drawDottedFocus(QPainter* painter, const QRect& rect, const 
         return;
     }
     painter->save();
+    const auto restore = qScopeGuard([painter] { painter->restore(); });
     painter->setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio), true);
     for (int x = left; x <= right; x += 2 * dot) {
         painter->fillRect(x, top, dot, dot, color);
@@ -121,7 +127,6 @@ void PlatformStyle::drawDottedFocus(QPainter* painter, const QRect& rect, const 
         painter->fillRect(left, y, dot, dot, color);
         painter->fillRect(right, y, dot, dot, color);
     }
-    painter->restore();
 }
 
 void PlatformStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
@@ -162,12 +167,12 @@ void PlatformStyle::drawClassicScrollBar(const QStyleOptionSlider& option, QPain
         if (r.isEmpty()) {
             continue;
         }
-        raisedFace(painter, r, pal, pressed(part));
+        face(painter, r, pal, pressed(part) ? Face::Flat : Face::Raised);
         arrowHead(painter, pressed(part) ? r.translated(1, 1) : r, direction, arrowColour);
     }
     const QRect thumb = subControlRect(CC_ScrollBar, &option, SC_ScrollBarSlider, widget);
     if (enabled && !thumb.isEmpty()) {
-        raisedFace(painter, thumb, pal, false);
+        face(painter, thumb, pal, Face::Raised);
     }
 }
 
@@ -194,12 +199,12 @@ void PlatformStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* 
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
-    // Only the palette changes; the option keeps its own type for the style to cast.
+    // Only the palette changes, and changes back however the drawing ends; the option keeps its
+    // own type for the style to cast.
     auto* same = const_cast<QStyleOption*>(option);
-    const QPalette own = same->palette;
+    const auto restore = qScopeGuard([same, own = same->palette] { same->palette = own; });
     same->palette = palette;
     QProxyStyle::drawPrimitive(element, same, painter, widget);
-    same->palette = own;
 }
 
 const QPalette& PlatformStyle::shared(const QPalette& palette) const

@@ -114,7 +114,7 @@ void TestEventBoundary::followUpReportsAsItself()
                                                            throw velsora::OverflowError();
                                                        })
                            .then(news, [&](velsora::Integer k) {
-                               ran.push_back(-k);
+                               ran.push_back(static_cast<velsora::Integer>(-k));
                                throw velsora::FloatingPointError();
                            });
     event.forMember(7)();
