@@ -10,8 +10,12 @@ install(TARGETS velsora RUNTIME DESTINATION ${VELSORA_INSTALL_BINDIR})
 
 if(UNIX AND NOT APPLE)
     set(linux ${PROJECT_SOURCE_DIR}/resources/linux)
+    # The files that name the version get it from the project.
+    configure_file(${linux}/${VELSORA_APP_ID}.metainfo.xml.in ${VELSORA_GENERATED}/${VELSORA_APP_ID}.metainfo.xml @ONLY)
+    configure_file(${linux}/velsora.6.in ${VELSORA_GENERATED}/velsora.6 @ONLY)
+    configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog.in ${VELSORA_GENERATED}/changelog @ONLY)
     install(FILES ${linux}/${VELSORA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-    install(FILES ${linux}/${VELSORA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    install(FILES ${VELSORA_GENERATED}/${VELSORA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
     foreach(size 32 48 64 128 256)
         install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/velsora-${size}.png
                 DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
@@ -23,9 +27,9 @@ if(UNIX AND NOT APPLE)
     set(compressed ${CMAKE_BINARY_DIR}/compressed)
     file(MAKE_DIRECTORY ${compressed})
     add_custom_command(OUTPUT ${compressed}/velsora.6.gz ${compressed}/changelog.gz
-        COMMAND ${GZIP} -9nc ${linux}/velsora.6 > ${compressed}/velsora.6.gz
-        COMMAND ${GZIP} -9nc ${PROJECT_SOURCE_DIR}/packaging/changelog > ${compressed}/changelog.gz
-        DEPENDS ${linux}/velsora.6 ${PROJECT_SOURCE_DIR}/packaging/changelog
+        COMMAND ${GZIP} -9nc ${VELSORA_GENERATED}/velsora.6 > ${compressed}/velsora.6.gz
+        COMMAND ${GZIP} -9nc ${VELSORA_GENERATED}/changelog > ${compressed}/changelog.gz
+        DEPENDS ${VELSORA_GENERATED}/velsora.6 ${VELSORA_GENERATED}/changelog
         VERBATIM)
     add_custom_target(velsora_compressed_docs ALL DEPENDS ${compressed}/velsora.6.gz ${compressed}/changelog.gz)
     install(FILES ${compressed}/velsora.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)

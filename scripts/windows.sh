@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the Windows program: a static Qt for Windows built once from Debian's own source and cached,
 # then Velsora.exe cross-built against it, packed with its licences in
-# build/windows/Velsora-1.00-windows-x86_64.zip, and played under Wine to prove it.
+# build/windows/Velsora-VERSION-windows-x86_64.zip, and played under Wine to prove it.
 #   scripts/windows.sh              all of it
 #   scripts/windows.sh --if-cached  the same, but only when Qt for Windows is already cached
 set -euo pipefail
@@ -45,6 +45,7 @@ fi
     -DVELSORA_QT_TRANSLATIONS=/usr/share/qt6/translations >/dev/null
 cmake --build "$build" --target velsora
 exe=$build/window/Velsora.exe
+version=$(cat "$build/velsora-version.txt") # the project's, as CMake worked it out
 
 # One file a player double-clicks: a GUI program that imports nothing but Windows' own DLLs.
 file "$exe"
@@ -81,10 +82,10 @@ cp "$qt/velsora-licenses/qt6-base-copyright.txt" "$stage/Velsora/Qt-copyright.tx
 # In UTF-8 with its byte-order mark, by which every Notepad knows it, and CR LF line ends.
 {
     printf '\xef\xbb\xbf'
-    sed -e "s/@QT_VERSION@/$(dpkg-query -W -f='${Version}' qt6-base-dev)/" -e 's/@VERSION@/1.00/' \
+    sed -e "s/@QT_VERSION@/$(dpkg-query -W -f='${Version}' qt6-base-dev)/" -e "s/@VERSION@/$version/" \
         -e 's/$/\r/' packaging/windows-README.txt
 } >"$stage/Velsora/README.txt"
-zip=$build/Velsora-1.00-windows-x86_64.zip
+zip=$build/Velsora-$version-windows-x86_64.zip
 rm -f "$zip"
 (cd "$stage" && find Velsora -exec touch -d '2000-01-01 00:00:00' {} + && zip -qrX "$zip" Velsora)
 echo "Made $zip ($(du -k "$zip" | cut -f1) KiB; Velsora.exe $(du -k "$exe" | cut -f1) KiB)"

@@ -25,7 +25,7 @@ check "desktop-file-validate" desktop-file-validate "$desktop"
 check "Categories include Game and LogicGame" grep -Eq '^Categories=(.*;)?Game;(.*;)?LogicGame;' "$desktop"
 check "Bulgarian name and comment" grep -Eq '^Name\[bg\]=.+' "$desktop"
 check "Bulgarian comment" grep -Eq '^Comment\[bg\]=.+' "$desktop"
-check "appstreamcli validate" appstreamcli validate --no-net "$src/resources/linux/$id.metainfo.xml"
+check "appstreamcli validate" appstreamcli validate --no-net "$build/generated/$id.metainfo.xml"
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT

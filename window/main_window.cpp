@@ -4,6 +4,7 @@
 #include "platform/classic_palette.h"
 #include "platform/style.h"
 #include "platform/twips.h"
+#include "velsora_version.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -71,7 +72,7 @@ void applyAppearance()
     QAccessible::installFactory(windowAccessible);
     Announcer::registerAccessibleRole();
     QApplication::setApplicationName(QStringLiteral("Velsora"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(VELSORA_VERSION));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.velsora.Velsora"));
 }
