@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Velsora needs that are missing: scripts/install-deps.sh [build|test|windows]
+# Installs the Debian packages Velsora needs that are missing:
+#   scripts/install-deps.sh [build|test|windows|resources]
 set -euo pipefail
 
 # Qt's own texts in Bulgarian come from qt6-translations-l10n.
 packages=(qt6-base-dev cmake ninja-build g++ fonts-liberation qt6-translations-l10n)
 # The real program under Xvfb with a window manager; xwininfo, xprop and xwd (x11-utils, x11-apps)
-# read its window, xdotool types into it.
-real_window=(xvfb xauth x11-utils x11-apps openbox xdotool python3)
+# read its window, xdotool types into it, Python reads its screenshots.
+real_window=(xvfb x11-utils x11-apps openbox xdotool python3)
 if [ "${1:-build}" = windows ]; then
     # Qt for Windows from Debian's source (dpkg-source unpacks it), built with the host Qt's tools
     # by MinGW-w64; the zip; Wine to play the result.
@@ -29,8 +30,13 @@ if [ "${1:-build}" = test ]; then
     packages+=(clang clang-tidy clang-format)
     # Clang's AddressSanitizer and UBSan runtimes.
     packages+=(libclang-rt-dev)
-    # The start-up benchmark's timer talks to the X server; bc works out its ratios.
-    packages+=(libxcb1-dev bc)
+    # The Clang build builds the benchmarks too, whose start-up timer talks to the X server.
+    packages+=(libxcb1-dev)
+fi
+
+if [ "${1:-build}" = resources ]; then
+    # The Windows icon is packed by icotool.
+    packages+=(icoutils)
 fi
 
 missing=()

@@ -2,8 +2,6 @@
 # Makes the Windows program: a static Qt for Windows built once from Debian's own source and cached,
 # then Velsora.exe cross-built against it, packed with its licences in
 # build/windows/Velsora-VERSION-windows-x86_64.zip, and played under Wine to prove it.
-#   scripts/windows.sh              all of it
-#   scripts/windows.sh --if-cached  the same, but only when Qt for Windows is already cached
 set -euo pipefail
 cd "$(dirname "$0")/.."
 project=$PWD
@@ -16,16 +14,10 @@ qt_key() { # the cache folder's name: Qt's version, the configure options, the t
     echo "qt-${version%%+*}-windows-$(cat <(echo "$version") scripts/windows-qt-options.txt \
         cmake/mingw-w64-x86_64.cmake scripts/windows-qt.sh | sha256sum | cut -c1-12)"
 }
+scripts/install-deps.sh windows
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/velsora
 # VELSORA_WINDOWS_QT names a Qt for Windows of one's own, to relink the program with it.
 qt=${VELSORA_WINDOWS_QT:-$cache/$(qt_key)}
-if [ "${1:-}" = --if-cached ] && [ ! -f "$qt/.complete" ]; then
-    echo "Qt for Windows is not cached: the Windows program is not built (run scripts/windows.sh)"
-    exit 0
-fi
-
-scripts/install-deps.sh windows
-[ -n "${VELSORA_WINDOWS_QT:-}" ] || qt=$cache/$(qt_key) # the key needs the host Qt installed
 if [ ! -f "$qt/.complete" ]; then
     echo "Building Qt for Windows once, into $qt (about 15 to 30 minutes on two cores)"
     mkdir -p "$(dirname "$qt")"

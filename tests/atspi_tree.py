@@ -42,14 +42,21 @@ def main():
     if app is None:
         print("FAIL: velsora is not on the accessibility bus")
         return 1
-    failures = []
+    passed, failures = 0, []
+
+    def check(ok, what):
+        nonlocal passed
+        if ok:
+            passed += 1
+        else:
+            failures.append(what)
+
     tree = walk(app, [])
     for role, name, description, _ in tree:
         print(f"  {role.value_nick}: {name!r} {description!r}")
 
     def expect(role, name, what):
-        if not any(r == role and n == name for r, n, _, _ in tree):
-            failures.append(f"no {role} named {name!r} ({what})")
+        check(any(r == role and n == name for r, n, _, _ in tree), f"no {role} named {name!r} ({what})")
 
     # Roles by their constants: their names differ between versions of the accessibility library.
     expect(pyatspi.ROLE_FRAME, "https://velsora.example/ Velsora с нечетен брой", "the window")
@@ -59,8 +66,7 @@ def main():
     expect(pyatspi.ROLE_LABEL, "Velsora", "the title")
     expect(pyatspi.ROLE_IMAGE, "Пример: магически квадрат 5 на 5 по сиамския метод", "the picture")
     items = [n for r, n, _, _ in tree if r in (pyatspi.ROLE_LIST_ITEM, pyatspi.ROLE_TABLE_CELL)]
-    if items[:5] != ["3", "5", "7", "9", "11"]:
-        failures.append(f"list items {items[:5]}")
+    check(items[:5] == ["3", "5", "7", "9", "11"], f"list items {items[:5]}")
 
     start = next(o for r, n, _, o in tree if r == pyatspi.ROLE_PUSH_BUTTON and n == "Начало")
     start.queryAction().doAction(0)
@@ -71,16 +77,13 @@ def main():
             break
         time.sleep(0.1)
     empty = "ред 5, колона 5, празна, сума на реда 0, сума на колоната 0"
-    if len(cells) != 25 or empty not in cells:
-        failures.append(f"after Start: {len(cells)} cells")
+    check(len(cells) == 25 and empty in cells, f"after Start: {len(cells)} cells")
     sums = [n for r, n, d, _ in tree if r == pyatspi.ROLE_LABEL and d.startswith("Сума на")]
-    if sums != ["0"] * 10:
-        failures.append(f"after Start: sums {sums}")
+    check(sums == ["0"] * 10, f"after Start: sums {sums}")
     # The game's start was announced.
     pool = next(o for r, n, _, o in tree if r == pyatspi.ROLE_LIST)
     news = [o for r, _, _, o in tree if r == pyatspi.ROLE_NOTIFICATION]
-    if [o.name for o in news] != ["Игра 5 на 5"]:
-        failures.append(f"after Start: notifications {[o.name for o in news]}")
+    check([o.name for o in news] == ["Игра 5 на 5"], f"after Start: notifications {[o.name for o in news]}")
 
     # A placement on the focused cell in row 2, column 2: the cell tells its new state, the news
     # says it, and the pool, which does not have the focus, claims no focus for its items.
@@ -102,17 +105,14 @@ def main():
         pump(0.1)
         if cell.name == "7" and cell.description == placed:
             break
-    if (cell.name, cell.description) != ("7", placed):
-        failures.append(f"placed cell reads {cell.name!r} {cell.description!r}")
-    if news[0].name != "7, " + placed:
-        failures.append(f"placement announced as {news[0].name!r}")
+    check((cell.name, cell.description) == ("7", placed), f"placed cell reads {cell.name!r} {cell.description!r}")
+    check(news[0].name == "7, " + placed, f"placement announced as {news[0].name!r}")
     stray = [e for e in focus_events if e[0] == pyatspi.ROLE_LIST_ITEM]
-    if stray:
-        failures.append(f"the pool claimed the focus for {stray}")
+    check(not stray, f"the pool claimed the focus for {stray}")
 
     for f in failures:
         print("FAIL:", f)
-    print(f"{0 if failures else 1} passed, {1 if failures else 0} failed")
+    print(f"{passed} passed, {len(failures)} failed")
     return 1 if failures else 0
 
 

@@ -4,20 +4,7 @@ set -euo pipefail
 src=$1
 build=$2
 id=example.velsora.Velsora
-failures=0
-check() { # name, command...
-    local name=$1
-    shift
-    if out=$("$@" 2>&1); then
-        echo "ok: $name"
-    else
-        echo "FAIL: $name"
-        echo "$out"
-        failures=$((failures + 1))
-    fi
-    [ -n "$out" ] && echo "$out" | sed 's/^/    /'
-    return 0
-}
+. "$(dirname "$0")/report.sh"
 
 desktop=$src/resources/linux/$id.desktop
 check "desktop-file-validate" desktop-file-validate "$desktop"
@@ -54,4 +41,4 @@ $lint
 EOF2"
 fi
 
-[ "$failures" -eq 0 ] && echo "1 passed, 0 failed" || { echo "0 passed, $failures failed"; exit 1; }
+report
