@@ -53,13 +53,7 @@ void TestAccessibility::designControls()
     QFETCH(QString, name);
     QFETCH(QString, descriptionStart);
     WindowDriver d;
-    velsora::DesignControls& c = d.controls();
-    velsora::Control& target = control == QLatin1String("Command2")   ? static_cast<velsora::Control&>(c.Command2)
-                               : control == QLatin1String("Command3") ? c.Command3
-                               : control == QLatin1String("List1")    ? static_cast<velsora::Control&>(c.List1)
-                               : control == QLatin1String("Text1(0)") ? c.Text1(0)
-                               : control == QLatin1String("Image1")   ? static_cast<velsora::Control&>(c.Image1)
-                                                                      : c.Label2(0);
+    velsora::Control& target = d.control(control);
     QAccessibleInterface* iface = accessible(target);
     QVERIFY(iface != nullptr);
     QCOMPARE(int(iface->role()), role);

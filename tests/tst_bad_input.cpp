@@ -9,24 +9,6 @@ using velsora::Integer;
 using velsora::testing::WindowDriver;
 
 namespace {
-enum class State { BeforeStart, Started, MidGame, FullBoard };
-
-void reach(WindowDriver& d, State state)
-{
-    if (state == State::BeforeStart) return;
-    d.start(QStringLiteral("3"));
-    if (state == State::MidGame) {
-        d.selectItem(QStringLiteral("5"));
-        d.clickCell(4);
-        d.selectItem(QStringLiteral("2"));
-    } else if (state == State::FullBoard) {
-        for (Integer k = 0; k < 9; ++k) {
-            d.clickRow(0);
-            d.clickCell(k);
-        }
-    }
-}
-
 // Every number once, and sums that match, or the untouched size list before Start.
 void verifyIntact(WindowDriver& d)
 {
@@ -41,13 +23,14 @@ void verifyIntact(WindowDriver& d)
     QCOMPARE(d.labels(), velsora::testing::expectedSums(d.cells(), d.N()));
 }
 
+// The moments of a game at which the player misbehaves, as the steps that reach them.
 void addStates()
 {
-    QTest::addColumn<int>("state");
-    QTest::newRow("before Start") << int(State::BeforeStart);
-    QTest::newRow("after Start") << int(State::Started);
-    QTest::newRow("mid-game, a number selected") << int(State::MidGame);
-    QTest::newRow("full board") << int(State::FullBoard);
+    QTest::addColumn<QStringList>("state");
+    QTest::newRow("before Start") << QStringList{};
+    QTest::newRow("after Start") << QStringList{"start 3"};
+    QTest::newRow("mid-game, a number selected") << QStringList{"start 3", "5>4", "pick 2"};
+    QTest::newRow("full board") << QStringList{"start 3", "fill"};
 }
 } // namespace
 
@@ -66,9 +49,9 @@ private slots:
 
 void TestBadInput::doubleAndTripleClicks()
 {
-    QFETCH(int, state);
+    QFETCH(QStringList, state);
     WindowDriver d;
-    reach(d, State(state));
+    d.play(state);
     velsora::DesignControls& c = d.controls();
     // Clear replaces the cells, so each target is looked up when its turn comes.
     const int cells = qMax(c.Command1.count(), 9);
@@ -93,9 +76,9 @@ void TestBadInput::doubleAndTripleClicks()
 
 void TestBadInput::strayKeys()
 {
-    QFETCH(int, state);
+    QFETCH(QStringList, state);
     WindowDriver d;
-    reach(d, State(state));
+    d.play(state);
     const QList<Qt::Key> keys{Qt::Key_Return, Qt::Key_Enter,  Qt::Key_Escape,   Qt::Key_Delete, Qt::Key_Backspace,
                               Qt::Key_Up,     Qt::Key_Down,   Qt::Key_Left,     Qt::Key_Right,  Qt::Key_Home,
                               Qt::Key_End,    Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_A,      Qt::Key_7,
@@ -118,9 +101,9 @@ void TestBadInput::strayKeys()
 
 void TestBadInput::clicksOnWhatIsNotAButton()
 {
-    QFETCH(int, state);
+    QFETCH(QStringList, state);
     WindowDriver d;
-    reach(d, State(state));
+    d.play(state);
     const int before = d.controls().Command1.count();
     // The picture, the title, empty window background, the help text.
     for (const QPoint at : {QPoint(100, 100), QPoint(250, 10), QPoint(450, 300), QPoint(250, 460), QPoint(505, 3)}) {
@@ -134,9 +117,9 @@ void TestBadInput::clicksOnWhatIsNotAButton()
 
 void TestBadInput::closeAtAnyMoment()
 {
-    QFETCH(int, state);
+    QFETCH(QStringList, state);
     auto d = std::make_unique<WindowDriver>();
-    reach(*d, State(state));
+    d->play(state);
     QVERIFY(d->window().close());
     QVERIFY(!d->window().isVisible());
     QVERIFY(d->errors().empty());

@@ -37,42 +37,21 @@ private slots:
 void TestClear::clearAfterPlay_data()
 {
     QTest::addColumn<int>("n");
-    QTest::addColumn<QString>("situation");
-    QTest::newRow("top row 8-1-6") << 3 << "top row";
-    QTest::newRow("a number selected") << 3 << "selected";
-    QTest::newRow("pool out of order") << 5 << "taken back";
-    QTest::newRow("twice in a row") << 5 << "twice";
-    QTest::newRow("N = 11 full board") << 11 << "full";
+    QTest::addColumn<QStringList>("before"); // the steps before Clear
+    QTest::newRow("top row 8-1-6") << 3 << QStringList{"8>0", "1>3", "6>6"};
+    QTest::newRow("a number selected") << 3 << QStringList{"pick 4"};
+    QTest::newRow("pool out of order") << 5 << QStringList{"1>3", "cell 3"};
+    QTest::newRow("twice in a row") << 5 << QStringList{"clear"};
+    QTest::newRow("N = 11 full board") << 11 << QStringList{"fill"};
 }
 
 void TestClear::clearAfterPlay()
 {
     QFETCH(int, n);
-    QFETCH(QString, situation);
+    QFETCH(QStringList, before);
     WindowDriver d;
     d.start(QString::number(n));
-    if (situation == QLatin1String("top row")) {
-        for (const auto& [number, cell] : {std::pair{"8", 0}, {"1", 3}, {"6", 6}}) {
-            d.selectItem(QString::fromLatin1(number));
-            d.clickCell(static_cast<Integer>(cell));
-        }
-        QCOMPARE(d.labels()[0], QStringLiteral("15"));
-    } else if (situation == QLatin1String("selected")) {
-        d.selectItem(QStringLiteral("4"));
-    } else if (situation == QLatin1String("taken back")) {
-        d.selectItem(QStringLiteral("1"));
-        d.clickCell(3);
-        d.clickCell(3);
-        QCOMPARE(d.pool().last(), QStringLiteral("1"));
-    } else if (situation == QLatin1String("twice")) {
-        d.clickClear();
-    } else {
-        for (int k = 0; k < n * n; ++k) {
-            d.clickRow(0);
-            d.clickCell(static_cast<Integer>(k));
-        }
-        QVERIFY(d.pool().isEmpty());
-    }
+    d.play(before);
     d.clickClear();
     verifyFreshBoard(d, n);
 }

@@ -8,6 +8,9 @@
 
 using velsora::ControlArrayError;
 using velsora::testing::WindowDriver;
+using Cells = velsora::ControlArray<velsora::CommandButton>;
+using Action = std::function<void(Cells&, velsora::Integer)>; // what is done to a member
+Q_DECLARE_METATYPE(Action)
 
 class TestControlArray : public QObject {
     Q_OBJECT
@@ -55,32 +58,28 @@ void TestControlArray::loadedLabelCopiesBorder()
 
 void TestControlArray::errors_data()
 {
-    QTest::addColumn<QString>("action");
+    QTest::addColumn<Action>("action");
     QTest::addColumn<int>("index");
     QTest::addColumn<int>("number");
-    QTest::newRow("load an existing member") << "load" << 0 << 360;
-    QTest::newRow("load a negative index") << "load" << -1 << 340;
-    QTest::newRow("unload a missing member") << "unload" << 5 << 340;
-    QTest::newRow("unload the design-time member") << "unload" << 0 << 362;
-    QTest::newRow("read a missing member") << "read" << 1 << 340;
+    const Action load = [](Cells& cells, velsora::Integer k) { cells.Load(k); };
+    const Action unload = [](Cells& cells, velsora::Integer k) { cells.Unload(k); };
+    const Action read = [](Cells& cells, velsora::Integer k) { (void)cells(k).Caption(); };
+    QTest::newRow("load an existing member") << load << 0 << 360;
+    QTest::newRow("load a negative index") << load << -1 << 340;
+    QTest::newRow("unload a missing member") << unload << 5 << 340;
+    QTest::newRow("unload the design-time member") << unload << 0 << 362;
+    QTest::newRow("read a missing member") << read << 1 << 340;
 }
 
 void TestControlArray::errors()
 {
-    QFETCH(QString, action);
+    QFETCH(Action, action);
     QFETCH(int, index);
     QFETCH(int, number);
     WindowDriver d;
     auto& cells = d.controls().Command1;
-    const auto k = static_cast<velsora::Integer>(index);
     try {
-        if (action == QLatin1String("load")) {
-            cells.Load(k);
-        } else if (action == QLatin1String("unload")) {
-            cells.Unload(k);
-        } else {
-            (void)cells(k).Caption();
-        }
+        action(cells, static_cast<velsora::Integer>(index));
         QFAIL("no error raised");
     } catch (const ControlArrayError& e) {
         QCOMPARE(e.number(), number);

@@ -17,28 +17,26 @@ private slots:
 
 void TestFaultInjection::interruptedMove_data()
 {
-    QTest::addColumn<bool>("placing");
-    QTest::newRow("placing a number") << true;
-    QTest::newRow("taking a number back") << false;
+    QTest::addColumn<QStringList>("before"); // on a 3 x 3 board
+    QTest::addColumn<int>("cell");           // the click that is interrupted
+    QTest::addColumn<QString>("moved");      // the number it moves
+    QTest::newRow("placing a number") << QStringList{"5>4", "pick 7"} << 0 << "7";
+    QTest::newRow("taking a number back") << QStringList{"5>4"} << 4 << "5";
 }
 
 void TestFaultInjection::interruptedMove()
 {
-    QFETCH(bool, placing);
+    QFETCH(QStringList, before);
+    QFETCH(int, cell);
+    QFETCH(QString, moved);
     // Fail the first write of the click, then the second, and so on until a click completes.
     for (int allowed = 0;; ++allowed) {
         WindowDriver d;
         d.start(QStringLiteral("3"));
-        d.selectItem(QStringLiteral("5"));
-        d.clickCell(4);
-        if (placing) {
-            d.selectItem(QStringLiteral("7"));
-        }
-        const Integer cell = placing ? 0 : 4;
-        const QString moved = placing ? QStringLiteral("7") : QStringLiteral("5");
+        d.play(before);
 
         velsora::faults::failAfter(allowed);
-        d.clickCell(cell);
+        d.clickCell(static_cast<Integer>(cell));
         velsora::faults::disarm();
         const bool failed = !d.errors().empty();
 

@@ -118,69 +118,77 @@ void TestListBox::listIndexWrite()
 
 void TestListBox::playerCannotEmptySelection_data()
 {
-    QTest::addColumn<QString>("gesture");
-    QTest::newRow("click below the items") << "below";
-    QTest::newRow("Ctrl+click on the selected item") << "ctrl-click";
-    QTest::newRow("Ctrl+Space on the selected item") << "ctrl-space";
+    // Two numbers with room below them, the second chosen; a gesture that would empty the choice.
+    QTest::addColumn<QTestEventList>("onItems"); // mouse, on the items' viewport
+    QTest::addColumn<QTestEventList>("keys");    // keys, on the list
+    QTestEventList below;
+    below.addMouseClick(Qt::LeftButton, {}, QPoint(5, 60));
+    QTestEventList ctrlClick;
+    ctrlClick.addMouseClick(Qt::LeftButton, Qt::ControlModifier, QPoint(5, 27));
+    QTestEventList ctrlSpace;
+    ctrlSpace.addKeyClick(Qt::Key_Space, Qt::ControlModifier);
+    QTest::newRow("click below the items") << below << QTestEventList();
+    QTest::newRow("Ctrl+click on the selected item") << ctrlClick << QTestEventList();
+    QTest::newRow("Ctrl+Space on the selected item") << QTestEventList() << ctrlSpace;
 }
 
 void TestListBox::playerCannotEmptySelection()
 {
-    QFETCH(QString, gesture);
+    QFETCH(QTestEventList, onItems);
+    QFETCH(QTestEventList, keys);
     WindowDriver d;
     QListWidget* list = d.controls().List1.list();
-    fill(d.controls().List1, 2); // room below the items
+    fill(d.controls().List1, 2);
     d.clickRow(1);
+    QVERIFY(list->visualItemRect(list->item(1)).contains(QPoint(5, 27)));
+    QVERIFY(list->itemAt(QPoint(5, 60)) == nullptr);
     QSignalSpy changes(list->selectionModel(), &QItemSelectionModel::selectionChanged);
-    if (gesture == QLatin1String("below")) {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, list->viewport()->height() - 2));
-    } else if (gesture == QLatin1String("ctrl-click")) {
-        d.clickRow(1, Qt::ControlModifier);
-    } else {
-        QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
-    }
+    onItems.simulate(list->viewport());
+    keys.simulate(list);
     QCOMPARE(d.selectedRow(), 1);
     QCOMPARE(changes.count(), 0);
 }
 
 void TestListBox::movingKeysSelect_data()
 {
-    QTest::addColumn<QString>("state");
+    QTest::addColumn<QList<int>>("placed"); // rows chosen and taken out of the pool 1..20 before
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("selected");
-    // A placement took "5" out of the pool 1..20: nothing selected, the cursor on "6".
-    QTest::newRow("placed: Home") << "placed" << int(Qt::Key_Home) << "1";
-    QTest::newRow("placed: End") << "placed" << int(Qt::Key_End) << "20";
-    QTest::newRow("placed: Up") << "placed" << int(Qt::Key_Up) << "4";
-    QTest::newRow("placed: Down") << "placed" << int(Qt::Key_Down) << "7";
-    QTest::newRow("placed: Page Down") << "placed" << int(Qt::Key_PageDown) << "9";
-    QTest::newRow("placed: Space") << "placed" << int(Qt::Key_Space) << "6";
+    // A placement took "5" out: nothing selected, the cursor on "6".
+    const QList<int> five{4};
+    QTest::newRow("placed: Home") << five << int(Qt::Key_Home) << "1";
+    QTest::newRow("placed: End") << five << int(Qt::Key_End) << "20";
+    QTest::newRow("placed: Up") << five << int(Qt::Key_Up) << "4";
+    QTest::newRow("placed: Down") << five << int(Qt::Key_Down) << "7";
+    QTest::newRow("placed: Page Down") << five << int(Qt::Key_PageDown) << "9";
+    QTest::newRow("placed: Space") << five << int(Qt::Key_Space) << "6";
     // Refilled with 1..20 (as after Start or Clear): no cursor at all. The key says where to go,
     // from the top of the list.
-    QTest::newRow("refilled: Home") << "refilled" << int(Qt::Key_Home) << "1";
-    QTest::newRow("refilled: End") << "refilled" << int(Qt::Key_End) << "20";
-    QTest::newRow("refilled: Up") << "refilled" << int(Qt::Key_Up) << "1";
-    QTest::newRow("refilled: Down") << "refilled" << int(Qt::Key_Down) << "1";
-    QTest::newRow("refilled: Page Up") << "refilled" << int(Qt::Key_PageUp) << "1";
-    QTest::newRow("refilled: Page Down") << "refilled" << int(Qt::Key_PageDown) << "4";
-    QTest::newRow("refilled: Space") << "refilled" << int(Qt::Key_Space) << "1";
+    const QList<int> none;
+    QTest::newRow("refilled: Home") << none << int(Qt::Key_Home) << "1";
+    QTest::newRow("refilled: End") << none << int(Qt::Key_End) << "20";
+    QTest::newRow("refilled: Up") << none << int(Qt::Key_Up) << "1";
+    QTest::newRow("refilled: Down") << none << int(Qt::Key_Down) << "1";
+    QTest::newRow("refilled: Page Up") << none << int(Qt::Key_PageUp) << "1";
+    QTest::newRow("refilled: Page Down") << none << int(Qt::Key_PageDown) << "4";
+    QTest::newRow("refilled: Space") << none << int(Qt::Key_Space) << "1";
 }
 
 void TestListBox::movingKeysSelect()
 {
-    QFETCH(QString, state);
+    QFETCH(QList<int>, placed);
     QFETCH(int, key);
     QFETCH(QString, selected);
     WindowDriver d;
     velsora::ListBox& list = d.controls().List1;
     fill(list, 20);
-    if (state == QLatin1String("placed")) {
-        d.clickRow(4);
-        list.RemoveItem(4);
+    for (const int row : placed) {
+        d.clickRow(row);
+        list.RemoveItem(static_cast<velsora::Integer>(row));
     }
     QCOMPARE(list.ListIndex(), -1);
     list.list()->setFocus();
-    QCOMPARE(list.list()->currentIndex().isValid(), state == QLatin1String("placed"));
+    QCOMPARE(list.list()->currentIndex().isValid(), !placed.isEmpty());
     QTest::keyClick(list.list(), Qt::Key(key));
     QVERIFY(list.ListIndex() >= 0);
     QCOMPARE(list.List(list.ListIndex()), selected);
@@ -193,27 +201,18 @@ void TestListBox::movingKeysSelect()
 
 void TestListBox::refilledListShowsFirstItem_data()
 {
-    QTest::addColumn<QString>("size");
-    QTest::addColumn<QString>("then");
-    QTest::newRow("Start with 11") << "11"
-                                   << "";
-    QTest::newRow("Clear at 11, scrolled to the end") << "11"
-                                                      << "clear";
-    QTest::newRow("Clear at 5, scrolled to the end") << "5"
-                                                     << "clear";
+    QTest::addColumn<QStringList>("steps");
+    QTest::newRow("Start with 11") << QStringList{"start 11"};
+    QTest::newRow("Clear at 11, scrolled to the end") << QStringList{"start 11", "row 120", "clear"};
+    QTest::newRow("Clear at 5, scrolled to the end") << QStringList{"start 5", "row 24", "clear"};
 }
 
 void TestListBox::refilledListShowsFirstItem()
 {
-    QFETCH(QString, size);
-    QFETCH(QString, then);
+    QFETCH(QStringList, steps);
     WindowDriver d;
     QListWidget* list = d.controls().List1.list();
-    d.start(size);
-    if (then == QLatin1String("clear")) {
-        d.clickRow(list->count() - 1); // scrolls to the end
-        d.clickClear();
-    }
+    d.play(steps);
     QTRY_VERIFY(list->itemAt(QPoint(2, 2)) != nullptr);
     QCOMPARE(list->itemAt(QPoint(2, 2))->text(), QStringLiteral("1"));
     // Taking a number from the middle leaves the view where it is; the keys move it again.

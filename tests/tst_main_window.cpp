@@ -15,20 +15,6 @@
 using velsora::testing::WindowDriver;
 
 namespace {
-velsora::Control& controlNamed(velsora::DesignControls& c, const QString& name)
-{
-    if (name == QLatin1String("Command3")) return c.Command3;
-    if (name == QLatin1String("Text1(1)")) return c.Text1(1);
-    if (name == QLatin1String("Text1(0)")) return c.Text1(0);
-    if (name == QLatin1String("Command2")) return c.Command2;
-    if (name == QLatin1String("List1")) return c.List1;
-    if (name == QLatin1String("Command1(0)")) return c.Command1(0);
-    if (name == QLatin1String("Image1")) return c.Image1;
-    if (name == QLatin1String("Label2(1)")) return c.Label2(1);
-    if (name == QLatin1String("Label2(0)")) return c.Label2(0);
-    return c.Label1(0);
-}
-
 QString shownText(QWidget* w)
 {
     if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
@@ -72,38 +58,39 @@ void TestMainWindow::controls_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QRect>("twips");
-    QTest::addColumn<QColor>("background"); // invalid: the desktop's standard, or none
+    QTest::addColumn<QColor>("background"); // what shows behind its text or picture
+    QTest::addColumn<bool>("ownColour");    // set by the design, not the program's standard
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("visible");
-    const QColor standard;
+    const QColor white(255, 255, 255);
+    const QColor lilac(192, 192, 255);
+    const QColor face(239, 239, 239);
     QTest::newRow("Command3") << "Command3"
-                              << "velsora::PushButton" << QRect(5880, 2640, 1215, 375) << QColor(255, 0, 0) << "Чисти"
-                              << true;
+                              << "velsora::PushButton" << QRect(5880, 2640, 1215, 375) << QColor(255, 0, 0) << true
+                              << "Чисти" << true;
     QTest::newRow("Text1(1)") << "Text1(1)"
-                              << "QPlainTextEdit" << QRect(3000, 6960, 6375, 2535) << standard << "" << false;
+                              << "QPlainTextEdit" << QRect(3000, 6960, 6375, 2535) << white << false << "" << false;
     QTest::newRow("Text1(0)") << "Text1(0)"
-                              << "QPlainTextEdit" << QRect(120, 6120, 7095, 1695) << standard << "Част от първите комп"
-                              << true;
+                              << "QPlainTextEdit" << QRect(120, 6120, 7095, 1695) << white << false
+                              << "Част от първите комп" << true;
     QTest::newRow("Command2") << "Command2"
-                              << "velsora::PushButton" << QRect(5880, 720, 1095, 375) << QColor(128, 128, 255)
+                              << "velsora::PushButton" << QRect(5880, 720, 1095, 375) << QColor(128, 128, 255) << true
                               << "Начало" << true;
     QTest::newRow("List1") << "List1"
-                           << "velsora::ClassicListWidget" << QRect(6000, 1200, 855, 1200) << standard << "3,5,7,9,11"
-                           << true;
+                           << "velsora::ClassicListWidget" << QRect(6000, 1200, 855, 1200) << white << false
+                           << "3,5,7,9,11" << true;
     QTest::newRow("Command1(0)") << "Command1(0)"
-                                 << "velsora::PushButton" << QRect(840, 600, 420, 420) << QColor(128, 128, 255) << ""
-                                 << false;
+                                 << "velsora::PushButton" << QRect(840, 600, 420, 420) << QColor(128, 128, 255) << true
+                                 << "" << false;
     QTest::newRow("Image1") << "Image1"
-                            << "QLabel" << QRect(240, 600, 5055, 3930) << standard << "" << true;
+                            << "QLabel" << QRect(240, 600, 5055, 3930) << lilac << false << "" << true;
     QTest::newRow("Label2(1)") << "Label2(1)"
-                               << "velsora::ClickableLabel" << QRect(7560, 0, 135, 135) << QColor(192, 192, 255) << ""
-                               << false;
+                               << "velsora::ClickableLabel" << QRect(7560, 0, 135, 135) << lilac << true << "" << false;
     QTest::newRow("Label2(0)") << "Label2(0)"
                                << "velsora::ClickableLabel" << QRect(1320, 0, 5055, 375) << QColor(255, 192, 128)
-                               << "Velsora" << true;
+                               << true << "Velsora" << true;
     QTest::newRow("Label1(0)") << "Label1(0)"
-                               << "velsora::ClickableLabel" << QRect(120, 600, 420, 420)
-                               << QApplication::palette().color(QPalette::Button) << "" << false;
+                               << "velsora::ClickableLabel" << QRect(120, 600, 420, 420) << face << true << "" << false;
 }
 
 void TestMainWindow::controls()
@@ -112,10 +99,11 @@ void TestMainWindow::controls()
     QFETCH(QString, kind);
     QFETCH(QRect, twips);
     QFETCH(QColor, background);
+    QFETCH(bool, ownColour);
     QFETCH(QString, text);
     QFETCH(bool, visible);
     WindowDriver d;
-    velsora::Control& control = controlNamed(d.controls(), name);
+    velsora::Control& control = d.control(name);
     QWidget* w = control.widget();
     QCOMPARE(QString::fromLatin1(w->metaObject()->className()), kind);
     QCOMPARE(QRectF(control.Left(), control.Top(), control.Width(), control.Height()), QRectF(twips));
@@ -124,13 +112,13 @@ void TestMainWindow::controls()
     QCOMPARE(w->isVisible(), visible);
     QCOMPARE(shownText(w), text);
     QVERIFY(w->isEnabled());
-    if (background.isValid()) {
-        const auto role = qobject_cast<QPushButton*>(w) ? QPalette::Button : QPalette::Window;
-        QCOMPARE(w->palette().color(role), background);
-        if (role == QPalette::Window) QVERIFY(w->autoFillBackground());
-    } else {
-        QVERIFY2(!w->testAttribute(Qt::WA_SetPalette), "a standard background keeps the desktop's palette");
-    }
+    // A list or text box shows its viewport; the others their own background.
+    const auto* area = qobject_cast<QAbstractScrollArea*>(w);
+    const QWidget* back = area != nullptr ? area->viewport() : w;
+    QCOMPARE(back->palette().color(back->backgroundRole()), background);
+    QCOMPARE(w->testAttribute(Qt::WA_SetPalette), ownColour);
+    // A label paints its own colour over the window's; a button paints only its face.
+    QCOMPARE(w->autoFillBackground(), ownColour && qobject_cast<QLabel*>(w) != nullptr);
 }
 
 void TestMainWindow::window()
@@ -285,29 +273,26 @@ void TestMainWindow::pictureAtNaturalSize()
 
 void TestMainWindow::buttonFacesPaintTheirColour_data()
 {
+    QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QColor>("colour");
-    QTest::newRow("Start") << "Command2" << QColor(128, 128, 255);
-    QTest::newRow("Clear") << "Command3" << QColor(255, 0, 0);
-    QTest::newRow("a cell loaded at Start") << "Command1(7)" << QColor(128, 128, 255);
-    QTest::newRow("a cell loaded by Clear") << "Command1(8) after Clear" << QColor(128, 128, 255);
+    QTest::newRow("Start") << QStringList{} << "Command2" << QColor(128, 128, 255);
+    QTest::newRow("Clear") << QStringList{} << "Command3" << QColor(255, 0, 0);
+    QTest::newRow("a cell loaded at Start") << QStringList{"start 3"} << "Command1(7)" << QColor(128, 128, 255);
+    QTest::newRow("a cell loaded by Clear")
+        << QStringList{"start 3", "clear"} << "Command1(8)" << QColor(128, 128, 255);
 }
 
 void TestMainWindow::buttonFacesPaintTheirColour()
 {
+    QFETCH(QStringList, steps);
     QFETCH(QString, button);
     QFETCH(QColor, colour);
     WindowDriver d;
-    velsora::DesignControls& c = d.controls();
-    QWidget* target = button == QLatin1String("Command2") ? c.Command2.widget() : c.Command3.widget();
-    if (button.startsWith(QLatin1String("Command1"))) {
-        d.start(QStringLiteral("3"));
-        if (button.endsWith(QLatin1String("Clear"))) d.clickClear();
-        target = c.Command1(button.endsWith(QLatin1String("Clear")) ? 8 : 7).widget();
-    }
+    d.play(steps);
     // A flat face in exactly the button's colour inside a raised edge: light top and left, dark
     // bottom and right.
-    const QImage image = target->grab().toImage();
+    const QImage image = d.control(button).widget()->grab().toImage();
     const int w = image.width();
     const int h = image.height();
     QCOMPARE(image.pixelColor(2, h / 2), colour);
@@ -342,30 +327,27 @@ void TestMainWindow::enterPressesFocusedButton()
 
 void TestMainWindow::listShowsItsFocus_data()
 {
-    QTest::addColumn<QString>("after");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("focus"); // the control that has the focus then
     QTest::addColumn<bool>("dotted");
-    QTest::newRow("Start: no cursor") << "start" << true;
-    QTest::newRow("Clear, list focused: no cursor") << "clear" << true;
-    QTest::newRow("the board has the focus") << "board" << false;
+    QTest::newRow("Start: no cursor") << QStringList{"start 5"} << "List1" << true;
+    QTest::newRow("Clear, list focused: no cursor") << QStringList{"start 5", "clear"} << "List1" << true;
+    QTest::newRow("the board has the focus") << QStringList{"start 5"} << "Command1(0)" << false;
 }
 
 // The list shows that it has the focus (the classic dotted rectangle on the first item's place or
 // around the current item), and shows nothing of it when it has not.
 void TestMainWindow::listShowsItsFocus()
 {
-    QFETCH(QString, after);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, focus);
     QFETCH(bool, dotted);
     WindowDriver d;
     QVERIFY(d.activate());
     velsora::DesignControls& c = d.controls();
     QListWidget* list = c.List1.list();
-    d.start(QStringLiteral("5"));
-    if (after == QLatin1String("clear")) {
-        d.clickClear();
-        list->setFocus();
-    } else if (after == QLatin1String("board")) {
-        c.Command1(0).widget()->setFocus();
-    }
+    d.play(steps);
+    d.control(focus).widget()->setFocus();
     // What the focus adds: the list as it is, against the list once the board has the focus.
     const QImage now = list->viewport()->grab().toImage();
     c.Command1(0).widget()->setFocus();
@@ -385,7 +367,7 @@ void TestMainWindow::framesWholeAtScale2()
 {
     QFETCH(QString, control);
     WindowDriver d;
-    QWidget* w = controlNamed(d.controls(), control).widget();
+    QWidget* w = d.control(control).widget();
     QImage image(w->size() * 2, QImage::Format_ARGB32);
     image.setDevicePixelRatio(2);
     image.fill(Qt::magenta);

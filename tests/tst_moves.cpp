@@ -2,104 +2,82 @@
 #include "support/test_main.h"
 #include "support/window_driver.h"
 
-using velsora::Integer;
+using velsora::testing::numbersUpTo;
 using velsora::testing::WindowDriver;
 
 class TestMoves : public QObject {
     Q_OBJECT
 private slots:
-    void clicksWithNothingSelected();
-    void placeAndTakeBack();
-    void emptyCellAfterPlacementDoesNothing();
-    void filledCellKeepsSelection();
-    void fullBoardTakesBack();
-    void takenBackCollectAtTheEnd();
+    void moves_data();
+    void moves();
 };
 
-void TestMoves::clicksWithNothingSelected()
+void TestMoves::moves_data()
 {
-    WindowDriver d;
-    d.start(QStringLiteral("3"));
-    for (Integer k = 0; k < 9; ++k) {
-        d.clickCell(k);
-    }
-    QCOMPARE(d.cells(), QStringList(9, QString()));
-    QCOMPARE(d.pool(), QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
-    QCOMPARE(d.labels(), QStringList(6, QStringLiteral("0")));
+    // On a 3 x 3 board (cell k in row k % 3, column k / 3), after the clicks: the cells, the pool,
+    // the number selected ("" for none) and the sums, rows then columns.
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QStringList>("cells");
+    QTest::addColumn<QStringList>("pool");
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QStringList>("sums");
+    const QStringList empty(9, QString());
+    const QStringList zeros(6, QStringLiteral("0"));
+    QStringList centre = empty;
+    centre[4] = QStringLiteral("5");
+    QStringList twoInCorner = empty;
+    twoInCorner[0] = QStringLiteral("2");
+    QStringList nineAndOne = empty;
+    nineAndOne[8] = QStringLiteral("9");
+    QStringList nineAndOneTwice = nineAndOne;
+    nineAndOneTwice[2] = QStringLiteral("1");
+    QStringList full = numbersUpTo(9);
+    QStringList fullButSix = full;
+    fullButSix[5] = QString();
+
+    QTest::newRow("clicks with nothing selected change nothing")
+        << QStringList{"cell 0", "cell 4", "cell 8"} << empty << numbersUpTo(9) << "" << zeros;
+    QTest::newRow("a click in the list selects") << QStringList{"row 4"} << empty << numbersUpTo(9) << "5" << zeros;
+    QTest::newRow("5 placed in the centre")
+        << QStringList{"row 4", "cell 4"} << centre << QStringList{"1", "2", "3", "4", "6", "7", "8", "9"} << ""
+        << QStringList{"0", "5", "0", "0", "5", "0"};
+    QTest::newRow("and taken back to the end of the pool")
+        << QStringList{"row 4", "cell 4", "cell 4"} << empty << QStringList{"1", "2", "3", "4", "6", "7", "8", "9", "5"}
+        << "" << zeros;
+    QTest::newRow("an empty cell after a placement stays empty")
+        << QStringList{"2>0", "cell 1"} << twoInCorner << QStringList{"1", "3", "4", "5", "6", "7", "8", "9"} << ""
+        << QStringList{"2", "0", "0", "2", "0", "0"};
+    QTest::newRow("a filled cell keeps the selection")
+        << QStringList{"9>8", "pick 1", "cell 8"} << nineAndOne << QStringList{"1", "2", "3", "4", "5", "6", "7", "8"}
+        << "1" << QStringList{"0", "0", "9", "0", "0", "9"};
+    QTest::newRow("which serves the next click")
+        << QStringList{"9>8", "pick 1", "cell 8", "cell 2"} << nineAndOneTwice
+        << QStringList{"2", "3", "4", "5", "6", "7", "8"} << "" << QStringList{"0", "0", "10", "1", "0", "9"};
+    QTest::newRow("a full board leaves nothing to select")
+        << QStringList{"fill"} << full << QStringList{} << "" << QStringList{"12", "15", "18", "6", "15", "24"};
+    QTest::newRow("a click on a full board takes back")
+        << QStringList{"fill", "cell 5"} << fullButSix << QStringList{"6"} << ""
+        << QStringList{"12", "15", "12", "6", "9", "24"};
+    QTest::newRow("numbers taken back collect at the end in turn")
+        << QStringList{"3>0", "1>1", "2>2", "cell 2", "cell 0", "cell 1"} << empty
+        << QStringList{"4", "5", "6", "7", "8", "9", "2", "3", "1"} << "" << zeros;
 }
 
-void TestMoves::placeAndTakeBack()
+void TestMoves::moves()
 {
+    QFETCH(QStringList, clicks);
+    QFETCH(QStringList, cells);
+    QFETCH(QStringList, pool);
+    QFETCH(QString, selected);
+    QFETCH(QStringList, sums);
     WindowDriver d;
     d.start(QStringLiteral("3"));
-    d.clickRow(4);
-    QCOMPARE(d.pool().value(d.selectedRow()), QStringLiteral("5"));
-    d.clickCell(4); // the centre
-    QCOMPARE(d.cells()[4], QStringLiteral("5"));
-    QCOMPARE(d.pool(), QStringList({"1", "2", "3", "4", "6", "7", "8", "9"}));
-    QCOMPARE(d.selectedRow(), -1);
-    QCOMPARE(d.labels(), QStringList({"0", "5", "0", "0", "5", "0"}));
-
-    d.clickCell(4);
-    QCOMPARE(d.cells()[4], QString());
-    QCOMPARE(d.pool(), QStringList({"1", "2", "3", "4", "6", "7", "8", "9", "5"}));
-    QCOMPARE(d.labels(), QStringList(6, QStringLiteral("0")));
-}
-
-void TestMoves::emptyCellAfterPlacementDoesNothing()
-{
-    WindowDriver d;
-    d.start(QStringLiteral("3"));
-    d.selectItem(QStringLiteral("2"));
-    d.clickCell(0);
-    d.clickCell(1);
-    QCOMPARE(d.cells(), QStringList({"2", "", "", "", "", "", "", "", ""}));
-    QCOMPARE(d.pool().size(), 8);
-}
-
-void TestMoves::filledCellKeepsSelection()
-{
-    WindowDriver d;
-    d.start(QStringLiteral("3"));
-    d.selectItem(QStringLiteral("9"));
-    d.clickCell(8);
-    d.selectItem(QStringLiteral("1"));
-    d.clickCell(8);
-    QCOMPARE(d.cells()[8], QStringLiteral("9"));
-    QCOMPARE(d.pool().value(d.selectedRow()), QStringLiteral("1"));
-    d.clickCell(2); // the same selection serves the next click
-    QCOMPARE(d.cells()[2], QStringLiteral("1"));
-    QCOMPARE(d.labels(), QStringList({"0", "0", "10", "1", "0", "9"})); // row 2; columns 0 and 2
-}
-
-void TestMoves::fullBoardTakesBack()
-{
-    WindowDriver d;
-    d.start(QStringLiteral("3"));
-    for (Integer k = 0; k < 9; ++k) {
-        d.clickRow(0);
-        d.clickCell(k);
-    }
-    QVERIFY(d.pool().isEmpty());
-    QCOMPARE(d.controls().List1.ListIndex(), -1);
-    d.clickCell(5);
-    QCOMPARE(d.pool(), QStringList({"6"}));
-    QCOMPARE(d.cells()[5], QString());
-    QCOMPARE(d.selectedRow(), -1);
-}
-
-void TestMoves::takenBackCollectAtTheEnd()
-{
-    WindowDriver d;
-    d.start(QStringLiteral("3"));
-    for (const auto& [number, cell] : {std::pair{"3", 0}, {"1", 1}, {"2", 2}}) {
-        d.selectItem(QString::fromLatin1(number));
-        d.clickCell(static_cast<Integer>(cell));
-    }
-    d.clickCell(2);
-    d.clickCell(0);
-    d.clickCell(1);
-    QCOMPARE(d.pool(), QStringList({"4", "5", "6", "7", "8", "9", "2", "3", "1"}));
+    d.play(clicks);
+    QCOMPARE(d.cells(), cells);
+    QCOMPARE(d.pool(), pool);
+    QCOMPARE(d.pool().value(d.selectedRow()), selected);
+    QCOMPARE(d.labels(), sums);
+    QVERIFY(d.errors().empty());
 }
 
 VELSORA_TEST_MAIN(TestMoves)

@@ -22,25 +22,20 @@ private slots:
 
 void TestStart::startState_data()
 {
-    QTest::addColumn<QString>("size");
-    QTest::addColumn<bool>("keepLoadChoice");
-    QTest::newRow("the load-time choice 5") << "5" << true;
-    for (const char* size : {"3", "7", "9", "11"}) {
-        QTest::newRow(size) << size << false;
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("n");
+    QTest::newRow("the load-time choice 5") << QStringList{"start"} << 5;
+    for (const int size : {3, 7, 9, 11}) {
+        QTest::newRow(qPrintable(QString::number(size))) << QStringList{QStringLiteral("start %1").arg(size)} << size;
     }
 }
 
 void TestStart::startState()
 {
-    QFETCH(QString, size);
-    QFETCH(bool, keepLoadChoice);
+    QFETCH(QStringList, steps);
+    QFETCH(int, n);
     WindowDriver d;
-    if (keepLoadChoice) {
-        d.clickStart();
-    } else {
-        d.start(size);
-    }
-    const int n = size.toInt();
+    d.play(steps);
     velsora::DesignControls& c = d.controls();
     QCOMPARE(d.N(), n);
     QCOMPARE(d.pool(), numbersUpTo(n * n));
@@ -101,13 +96,19 @@ void TestStart::resetBelowThreeChangesNothing()
 void TestStart::resetOverflow_data()
 {
     QTest::addColumn<int>("n");
-    QTest::newRow("N = 16: fails after the last cell") << 16;
-    QTest::newRow("N = 17: N*N - 1 does not fit a byte") << 17;
+    QTest::addColumn<QStringList>("pool");
+    QTest::addColumn<QString>("cell"); // what every cell shows afterwards
+    // N = 16: every item appended and every cell emptied; the step past the last cell overflows.
+    QTest::newRow("N = 16: fails after the last cell") << 16 << numbersUpTo(256) << "";
+    // N = 17: only the list is emptied, as N*N - 1 does not fit a byte.
+    QTest::newRow("N = 17: N*N - 1 does not fit a byte") << 17 << QStringList{} << "x";
 }
 
 void TestStart::resetOverflow()
 {
     QFETCH(int, n);
+    QFETCH(QStringList, pool);
+    QFETCH(QString, cell);
     WindowDriver d;
     velsora::Puzzle& puzzle = d.window().puzzle();
     velsora::DesignControls& c = d.controls();
@@ -120,15 +121,9 @@ void TestStart::resetOverflow()
         c.Label1(static_cast<Integer>(k)).setCaption(QStringLiteral("y"));
     }
     QVERIFY_THROWS_EXCEPTION(velsora::OverflowError, puzzle.ResetBoard());
-    if (n == 16) {
-        // Every item appended and every cell emptied; the row labels were not reached.
-        QCOMPARE(d.pool(), numbersUpTo(256));
-        QCOMPARE(d.cells(), QStringList(256, QString()));
-    } else {
-        // Only the list was emptied.
-        QVERIFY(d.pool().isEmpty());
-        QCOMPARE(d.cells(), QStringList(n * n, QStringLiteral("x")));
-    }
+    QCOMPARE(d.pool(), pool);
+    QCOMPARE(d.cells(), QStringList(n * n, cell));
+    // The row labels were not reached.
     QCOMPARE(d.labels(), QStringList(2 * n, QStringLiteral("y")));
 }
 

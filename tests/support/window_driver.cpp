@@ -68,6 +68,54 @@ void WindowDriver::start(const QString& size)
     clickStart();
 }
 
+void WindowDriver::play(const QStringList& steps)
+{
+    for (const QString& step : steps) {
+        const QString what = step.section(QLatin1Char(' '), 0, 0);
+        const QString arg = step.section(QLatin1Char(' '), 1);
+        if (what == QLatin1String("start")) {
+            if (!arg.isEmpty()) {
+                selectItem(arg);
+            }
+            clickStart();
+        } else if (what == QLatin1String("pick")) {
+            selectItem(arg);
+        } else if (what == QLatin1String("row")) {
+            clickRow(arg.toInt());
+        } else if (what == QLatin1String("cell")) {
+            clickCell(static_cast<Integer>(arg.toInt()));
+        } else if (what.contains(QLatin1Char('>'))) {
+            selectItem(what.section(QLatin1Char('>'), 0, 0));
+            clickCell(static_cast<Integer>(what.section(QLatin1Char('>'), 1).toInt()));
+        } else if (what == QLatin1String("fill")) {
+            for (int k = 0; k < N() * N(); ++k) {
+                clickRow(0);
+                clickCell(static_cast<Integer>(k));
+            }
+        } else if (what == QLatin1String("clear")) {
+            clickClear();
+        } else {
+            qFatal("unknown step \"%s\"", qPrintable(step));
+        }
+    }
+}
+
+Control& WindowDriver::control(const QString& name)
+{
+    DesignControls& c = controls();
+    const QString array = name.section(QLatin1Char('('), 0, 0);
+    const auto index = static_cast<Integer>(name.section(QLatin1Char('('), 1).chopped(1).toInt());
+    if (name == QLatin1String("Command2")) return c.Command2;
+    if (name == QLatin1String("Command3")) return c.Command3;
+    if (name == QLatin1String("List1")) return c.List1;
+    if (name == QLatin1String("Image1")) return c.Image1;
+    if (array == QLatin1String("Command1")) return c.Command1(index);
+    if (array == QLatin1String("Label1")) return c.Label1(index);
+    if (array == QLatin1String("Label2")) return c.Label2(index);
+    if (array != QLatin1String("Text1")) qFatal("no control \"%s\"", qPrintable(name));
+    return c.Text1(index);
+}
+
 QStringList WindowDriver::pool()
 {
     QStringList items;

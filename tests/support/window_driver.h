@@ -29,7 +29,14 @@ public:
     void clickClear();
     void clickCell(Integer k);
     void start(const QString& size); // selects the size and presses Start
-    [[nodiscard]] bool activate();   // makes the window the active one, as the player's click would
+    // Steps as a table row gives them, each a click or two: "start 5" (the size, then Start),
+    // "start" (Start as it stands), "pick 7" (the list item 7), "row 4" (the list's row 4),
+    // "cell 4", "7>4" (7 into cell 4), "fill" (the pool's first number into every cell in turn),
+    // "clear".
+    void play(const QStringList& steps);
+    // A control by its name in the design: "List1", "Command1(4)", "Text1(0)".
+    [[nodiscard]] Control& control(const QString& name);
+    [[nodiscard]] bool activate(); // makes the window the active one, as the player's click would
 
     // What the player sees.
     [[nodiscard]] QStringList pool();
