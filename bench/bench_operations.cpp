@@ -127,10 +127,15 @@ public:
         window_.show();
         settle();
     }
-    void start(int n) override { board_.start(n); }
+    void start(int n) override
+    {
+        board_.chooseSize(n);
+        settle();
+        board_.startButton()->click();
+    }
     void choose() override { board_.choose(0); }
     void clickCell(int k) override { board_.cell(k)->click(); }
-    void clear() override { board_.clear(); }
+    void clear() override { board_.clearButton()->click(); }
     std::vector<QWidget*> board() override { return board_.boardWidgets(); }
     const char* name() const override { return "floor"; }
 

@@ -2,6 +2,7 @@
 #include "floor_board.h"
 
 #include <QApplication>
+#include <QFile>
 
 namespace {
 constexpr int kCell = 28; // 420 twips
@@ -13,20 +14,45 @@ void colour(QWidget* w, const QColor& c)
     p.setColor(QPalette::Window, c);
     w->setPalette(p);
 }
+
+QPlainTextEdit* textBox(QWidget* window, const QRect& place)
+{
+    auto* box = new QPlainTextEdit(window);
+    box->setGeometry(place);
+    box->setReadOnly(true);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return box;
+}
+
+QLabel* label(QWidget* window, const QString& text, const QRect& place, const QColor& background)
+{
+    auto* l = new QLabel(text, window);
+    l->setGeometry(place);
+    l->setAlignment(Qt::AlignCenter);
+    colour(l, background);
+    l->setAutoFillBackground(true);
+    return l;
+}
 } // namespace
 
-FloorBoard::FloorBoard(QWidget* window)
-    : window_(window)
-    , start_(new QPushButton(QStringLiteral("Начало"), window))
-    , picture_(new QLabel(window))
-    , list_(new QListWidget(window))
-    , cellTemplate_(new QPushButton(window))
-    , sumTemplate_(new QLabel(window))
+// The game's ten controls, made in the game's order, the same sizes and colours.
+FloorBoard::FloorBoard(QWidget* window) : window_(window), clear_(new QPushButton(QStringLiteral("Чисти"), window))
 {
+    clear_->setGeometry(392, 176, 81, 25);
+    colour(clear_, QColor(255, 0, 0));
+    QObject::connect(clear_, &QPushButton::clicked, clear_, [this] { clear(); });
+    textBox(window, QRect(200, 464, 425, 169))->hide();
+    QFile help(QStringLiteral(":/velsora/help.txt"));
+    if (help.open(QIODevice::ReadOnly)) {
+        textBox(window, QRect(8, 408, 473, 113))
+            ->setPlainText(QString::fromUtf8(help.readAll()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    }
+    start_ = new QPushButton(QStringLiteral("Начало"), window);
     start_->setGeometry(392, 48, 73, 25);
     colour(start_, QColor(128, 128, 255));
-    picture_->setGeometry(16, 40, 337, 262);
-    picture_->setPixmap(QPixmap(QStringLiteral(":/velsora/startup.jpg")));
+    QObject::connect(start_, &QPushButton::clicked, start_, [this] { start(); });
+    list_ = new QListWidget(window);
     list_->setGeometry(400, 80, 57, 80);
     // Configured like the game's list, so that only the layer between differs.
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -35,15 +61,19 @@ FloorBoard::FloorBoard(QWidget* window)
     for (const char* size : {"3", "5", "7", "9", "11"})
         list_->addItem(QString::fromLatin1(size));
     list_->setCurrentRow(1);
+    cellTemplate_ = new QPushButton(window);
     cellTemplate_->setGeometry(56, 40, kCell, kCell);
     colour(cellTemplate_, QColor(128, 128, 255));
     cellTemplate_->hide();
     QObject::connect(cellTemplate_, &QPushButton::clicked, cellTemplate_, [this] { clicked(cellTemplate_); });
-    sumTemplate_->setGeometry(8, 40, kCell, kCell);
+    picture_ = new QLabel(window);
+    picture_->setGeometry(16, 40, 337, 262);
+    picture_->setPixmap(QPixmap(QStringLiteral(":/velsora/startup.jpg")));
+    label(window, QString(), QRect(504, 0, 9, 9), QColor(192, 192, 255))->hide();
+    label(window, QStringLiteral("Velsora"), QRect(88, 0, 337, 25), QColor(255, 192, 128));
+    sumTemplate_ =
+        label(window, QString(), QRect(8, 40, kCell, kCell), QApplication::palette().color(QPalette::Button));
     sumTemplate_->setFrameShape(QFrame::Box);
-    sumTemplate_->setAlignment(Qt::AlignCenter);
-    colour(sumTemplate_, QApplication::palette().color(QPalette::Button));
-    sumTemplate_->setAutoFillBackground(true);
     sumTemplate_->hide();
 }
 
@@ -52,9 +82,14 @@ FloorBoard::~FloorBoard()
     destroyBoard();
 }
 
-void FloorBoard::start(int n)
+void FloorBoard::chooseSize(int n)
 {
-    n_ = n;
+    list_->setCurrentRow((n - 1) / 2 - 1);
+}
+
+void FloorBoard::start()
+{
+    n_ = list_->currentItem()->text().toInt();
     start_->hide();
     sumTemplate_->show();
     cellTemplate_->show();

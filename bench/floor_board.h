@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
 #include <vector>
@@ -16,14 +17,19 @@ public:
     FloorBoard(FloorBoard&&) = delete;
     FloorBoard& operator=(FloorBoard&&) = delete;
 
-    void start(int n);    // hide picture and Start, build and fill the board
-    void choose(int row); // select a pool item, as the player does before placing it
+    // The buttons as the player clicks them: Start reads the chosen size from the list, Clear
+    // rebuilds the board and refills the pool.
+    [[nodiscard]] QPushButton* startButton() const { return start_; }
+    [[nodiscard]] QPushButton* clearButton() const { return clear_; }
+    void chooseSize(int n); // selects the size in the list, before Start
+    void choose(int row);   // selects a pool item, as the player does before placing it
     [[nodiscard]] QPushButton* cell(int k) const { return cells_[static_cast<std::size_t>(k)]; }
-    void clear(); // rebuild the board and refill the pool
 
     [[nodiscard]] std::vector<QWidget*> boardWidgets() const; // created for this board
 
 private:
+    void start();                    // hides picture and Start, builds and fills the board
+    void clear();                    // rebuilds the board and refills the pool
     void clicked(QPushButton* cell); // places the selected item, or takes the number back
     void build();
     void reset();
@@ -31,6 +37,8 @@ private:
     void destroyBoard();
 
     QWidget* window_;
+    // The window's other controls, as the game has them, so that both windows paint alike.
+    QPushButton* clear_;
     QPushButton* start_;
     QLabel* picture_;
     QListWidget* list_;

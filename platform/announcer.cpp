@@ -1,5 +1,6 @@
 // Spoken messages through an invisible notification widget.
 #include "announcer.h"
+#include "screen_reader.h"
 
 #include <QAccessibleWidget>
 
@@ -22,9 +23,12 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void Announcer::announce(const QString& message)
+void Announcer::announce(const std::function<QString()>& message)
 {
-    setAccessibleName(message);
+    if (!screen_reader::listens()) {
+        return;
+    }
+    setAccessibleName(message());
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 }

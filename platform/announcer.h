@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 namespace velsora {
 
@@ -15,7 +16,8 @@ class Announcer : public QWidget {
 public:
     explicit Announcer(QWidget* parent);
 
-    void announce(const QString& message);
+    // Says the message, worked out only while a screen reader listens: nobody else hears it.
+    void announce(const std::function<QString()>& message);
 
     // Makes screen readers see announcers as notifications; once, at start.
     static void registerAccessibleRole();

@@ -60,7 +60,10 @@ std::unique_ptr<CommandButton> CommandButton::loadCopy() const
 {
     auto copy = std::make_unique<CommandButton>(widget()->parentWidget());
     copy->copyLookOf(*this);
-    copy->button()->setText(Caption());
+    // A new button has no caption; setting an empty one would still cost Qt its updates.
+    if (!Caption().isEmpty()) {
+        copy->button()->setText(Caption());
+    }
     return copy;
 }
 

@@ -66,6 +66,18 @@ public:
                && slots_[static_cast<std::size_t>(index)].member != nullptr;
     }
 
+    // The index of the member whose widget `widget` is, or -1: looked up among the members that
+    // exist, so a new member can never be taken for a deleted one whose memory it reuses.
+    [[nodiscard]] Integer indexOf(const QObject* widget) const noexcept
+    {
+        for (std::size_t i = 0; i < slots_.size(); ++i) {
+            if (slots_[i].member && slots_[i].member->widget() == widget) {
+                return static_cast<Integer>(i);
+            }
+        }
+        return -1;
+    }
+
     // Number of members that exist, design-time ones included.
     [[nodiscard]] int count() const noexcept { return count_; }
 

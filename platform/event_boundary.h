@@ -42,6 +42,10 @@ public:
     public:
         void operator()(Args... args) const
         {
+            if (member_) {
+                member_();
+                return;
+            }
             for (const Step& step : *steps_) {
                 boundary_->run(*step.handler, [&] { step.body(args...); });
             }
@@ -54,14 +58,13 @@ public:
             return std::move(*this);
         }
 
-        // The event of one member of a control array: every step gets the member's index.
+        // The event of one member of a control array: every step gets the member's index. It
+        // shares the array's steps, so that loading a member costs one small allocation.
         [[nodiscard]] Dispatch<> forMember(Integer index) const
             requires(std::is_same_v<std::tuple<Args...>, std::tuple<Integer>>)
         {
-            Dispatch<> member(boundary_);
-            for (const Step& step : *steps_) {
-                member.steps_->push_back({step.handler, [body = step.body, index] { body(index); }});
-            }
+            Dispatch<> member(boundary_, nullptr);
+            member.member_ = [event = *this, index] { event(index); };
             return member;
         }
 
@@ -72,12 +75,16 @@ public:
             const Handler* handler;
             std::function<void(Args...)> body;
         };
-        explicit Dispatch(EventBoundary* boundary) : boundary_(boundary), steps_(std::make_shared<std::vector<Step>>())
+        explicit Dispatch(EventBoundary* boundary) : Dispatch(boundary, std::make_shared<std::vector<Step>>()) {}
+        Dispatch(EventBoundary* boundary, std::shared_ptr<std::vector<Step>> steps)
+            : boundary_(boundary)
+            , steps_(std::move(steps))
         {
         }
 
-        EventBoundary* boundary_;
-        std::shared_ptr<std::vector<Step>> steps_;
+        EventBoundary* boundary_ = nullptr;
+        std::shared_ptr<std::vector<Step>> steps_; // shared by every copy
+        std::function<void()> member_;             // a member's event: the array's, with its index
     };
 
     explicit EventBoundary(QWidget* owner);

@@ -54,12 +54,21 @@ std::unique_ptr<Label> Label::loadCopy() const
 {
     auto copy = std::make_unique<Label>(widget()->parentWidget());
     copy->copyLookOf(*this);
+    // Only what differs from a new label: each setting makes Qt lay the label out again.
+    QLabel* from = label();
     QLabel* to = copy->label();
-    to->setFrameShape(label()->frameShape());
-    to->setFrameShadow(label()->frameShadow());
-    to->setLineWidth(label()->lineWidth());
-    to->setAlignment(label()->alignment());
-    to->setText(Caption());
+    if (from->frameStyle() != to->frameStyle()) {
+        to->setFrameStyle(from->frameStyle());
+    }
+    if (from->lineWidth() != to->lineWidth()) {
+        to->setLineWidth(from->lineWidth());
+    }
+    if (from->alignment() != to->alignment()) {
+        to->setAlignment(from->alignment());
+    }
+    if (!Caption().isEmpty()) {
+        to->setText(Caption());
+    }
     return copy;
 }
 

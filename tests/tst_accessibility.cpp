@@ -2,6 +2,8 @@
 #include "support/test_main.h"
 #include "support/window_driver.h"
 
+#include "platform/screen_reader.h"
+
 #include <QAccessible>
 #include <algorithm>
 
@@ -18,6 +20,8 @@ QAccessibleInterface* accessible(velsora::Control& control)
 class TestAccessibility : public QObject {
     Q_OBJECT
 private slots:
+    void init() { velsora::screen_reader::pretendListening(true); }
+    void cleanup() { velsora::screen_reader::pretendListening(false); }
     void designControls_data();
     void designControls();
     void namesFollowCaptions();

@@ -5,16 +5,9 @@
 #include "platform/screen_reader.h"
 
 #include <QKeyEvent>
-#include <QVariant>
 #include <algorithm>
 
 namespace velsora {
-
-namespace {
-// Each cell's widget carries its index, so that the index lives and dies with the widget. (A map
-// keyed by widget addresses went wrong after Clear: new cells get the addresses of deleted ones.)
-constexpr const char* kCellIndex = "velsoraCellIndex";
-} // namespace
 
 BoardAccess::BoardAccess(DesignControls& controls, const Puzzle& puzzle, EventBoundary& boundary)
     : c_(controls)
@@ -82,7 +75,6 @@ void BoardAccess::describeLinesThrough(Integer k)
 void BoardAccess::adopt(Integer k, CommandButton& cell)
 {
     QWidget* w = cell.widget();
-    w->setProperty(kCellIndex, QVariant::fromValue(k));
     w->installEventFilter(this);
     // Only one cell is in the tab order; a click still gives any cell the focus.
     w->setFocusPolicy(k == tabStop_ ? Qt::StrongFocus : Qt::ClickFocus);
@@ -110,19 +102,9 @@ bool BoardAccess::eventFilter(QObject* watched, QEvent* event)
     return handled;
 }
 
-Integer BoardAccess::cellIndex(const QObject* watched) const
-{
-    const QVariant index = watched->property(kCellIndex);
-    if (!index.isValid()) {
-        return -1;
-    }
-    const auto k = index.value<Integer>();
-    return c_.Command1.exists(k) && c_.Command1(k).widget() == watched ? k : Integer{-1};
-}
-
 bool BoardAccess::handleKey(QObject* watched, QEvent* event)
 {
-    const Integer k = cellIndex(watched);
+    const Integer k = c_.Command1.indexOf(watched);
     if (k < 0 || puzzle_.N <= 0) {
         return false;
     }

@@ -42,8 +42,6 @@ private:
     void adopt(Integer k, CommandButton& cell);
     void describe(Integer k);
     void makeTabStop(Integer k);
-    // The index of the cell whose widget `watched` is, or -1.
-    [[nodiscard]] Integer cellIndex(const QObject* watched) const;
 
     DesignControls& c_;
     const Puzzle& puzzle_;

@@ -68,6 +68,9 @@ void applyAppearance()
 {
     QApplication::setStyle(new PlatformStyle);
     applyClassicColours();
+    // One font for everything, Qt's own message boxes and menus too; set before anything asks
+    // for the desktop's font, which Qt would otherwise look up and load for nothing.
+    QApplication::setFont(formFont());
     loadQtTranslations();
     QAccessible::installFactory(windowAccessible);
     Announcer::registerAccessibleRole();
@@ -104,7 +107,6 @@ MainWindow::MainWindow()
 {
     setObjectName(QStringLiteral("Velsora"));
     setWindowTitle(windowCaption());
-    setWindowIcon(programIcon());
     setFixedSize(toPixels(kClientWidth), toPixels(kClientHeight));
 
     connectHandlers();
@@ -134,6 +136,12 @@ void MainWindow::centre()
 bool MainWindow::event(QEvent* event)
 {
     const bool handled = QWidget::event(event);
+    // The icon once the window is on its way to the screen: decoding it beforehand kept the
+    // window from appearing for longer than anything else the program adds to a bare window.
+    if (event->type() == QEvent::Show && windowIcon().cacheKey() == QApplication::windowIcon().cacheKey()) {
+        QMetaObject::invokeMethod(
+            this, [this] { setWindowIcon(programIcon()); }, Qt::QueuedConnection);
+    }
     // Once, when the window manager has put its frame round the window: centre the whole.
     if ((event->type() == QEvent::Move || event->type() == QEvent::Show) && !centredWithFrame_
         && windowHandle() != nullptr && !windowHandle()->frameMargins().isNull()) {
@@ -194,7 +202,7 @@ void MainWindow::afterCellClick(Integer index)
 {
     access_.describeLinesThrough(index);
     if (controls_.Command1.exists(index) && controls_.Command1(index).Caption() != captionBefore_) {
-        announcer_.announce(words::moveNews(access_.cell(index)));
+        announcer_.announce([&] { return words::moveNews(access_.cell(index)); });
     }
 }
 
@@ -206,7 +214,7 @@ void MainWindow::afterStart()
     access_.describeAll();
     // The next step is to choose a number: the pool takes the focus, not the help text.
     controls_.List1.widget()->setFocus(Qt::OtherFocusReason);
-    announcer_.announce(words::gameNews(puzzle_.N));
+    announcer_.announce([this] { return words::gameNews(puzzle_.N); });
 }
 
 void MainWindow::afterClear()
@@ -215,7 +223,7 @@ void MainWindow::afterClear()
         return;
     }
     access_.describeAll();
-    announcer_.announce(words::clearNews());
+    announcer_.announce(words::clearNews);
 }
 
 void MainWindow::setTabOrder()
