@@ -10,9 +10,10 @@
 namespace velsora {
 
 // A push button that Enter and the keypad's Enter press too, as Space does: on the desktop the
-// game was designed for, every focused button takes Enter.
+// game was designed for, every focused button takes Enter. No meta-object of its own: Qt then
+// knows it for a QPushButton at once wherever it goes by class names (accessibility looks each
+// new cell up so, when Start shows it).
 class PushButton : public QPushButton {
-    Q_OBJECT
 public:
     using QPushButton::QPushButton;
 

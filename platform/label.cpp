@@ -9,8 +9,8 @@ namespace velsora {
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        emit clicked();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && clicked) {
+        clicked();
     }
 }
 
@@ -46,8 +46,7 @@ void Label::setCentered()
 
 void Label::onClick(EventBoundary::Dispatch<> dispatch)
 {
-    auto* clickable = static_cast<ClickableLabel*>(widget());
-    QObject::connect(clickable, &ClickableLabel::clicked, clickable, [d = std::move(dispatch)] { d(); });
+    static_cast<ClickableLabel*>(widget())->clicked = [d = std::move(dispatch)] { d(); };
 }
 
 std::unique_ptr<Label> Label::loadCopy() const

@@ -5,18 +5,18 @@
 #include "event_boundary.h"
 
 #include <QLabel>
+#include <functional>
 #include <memory>
 
 namespace velsora {
 
-// QLabel has no click signal; the title label needs one.
+// QLabel has no click signal; the title label needs one. A callback rather than a signal, so
+// that the label needs no meta-object of its own and Qt knows it for a QLabel at once (see
+// PushButton).
 class ClickableLabel : public QLabel {
-    Q_OBJECT
 public:
     using QLabel::QLabel;
-
-signals:
-    void clicked();
+    std::function<void()> clicked;
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
