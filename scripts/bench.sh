@@ -12,4 +12,4 @@ echo "Operations, each including its painting (µs; the other side is the raw-Qt
 QT_QPA_PLATFORM=offscreen build/release/bench/velsora_bench_operations "${1:-400}" 2>/dev/null | bench/ratios.py 1e-3 µs
 echo
 echo "Start-up (ms) and peak memory (KiB; the other side is a minimal Qt program of the same shape):"
-bench/startup.sh "${2:-41}" build/release | bench/ratios.py
+bench/startup.sh "${2:-201}" build/release | bench/ratios.py
