@@ -66,8 +66,8 @@ void TestMainWindow::controls_data()
     const QColor lilac(192, 192, 255);
     const QColor face(239, 239, 239);
     QTest::newRow("Command3") << "Command3"
-                              << "QPushButton" << QRect(5880, 2640, 1215, 375) << QColor(255, 0, 0) << true
-                              << "Чисти" << true;
+                              << "QPushButton" << QRect(5880, 2640, 1215, 375) << QColor(255, 0, 0) << true << "Чисти"
+                              << true;
     QTest::newRow("Text1(1)") << "Text1(1)"
                               << "QPlainTextEdit" << QRect(3000, 6960, 6375, 2535) << white << false << "" << false;
     QTest::newRow("Text1(0)") << "Text1(0)"
@@ -80,15 +80,15 @@ void TestMainWindow::controls_data()
                            << "velsora::ClassicListWidget" << QRect(6000, 1200, 855, 1200) << white << false
                            << "3,5,7,9,11" << true;
     QTest::newRow("Command1(0)") << "Command1(0)"
-                                 << "QPushButton" << QRect(840, 600, 420, 420) << QColor(128, 128, 255) << true
-                                 << "" << false;
+                                 << "QPushButton" << QRect(840, 600, 420, 420) << QColor(128, 128, 255) << true << ""
+                                 << false;
     QTest::newRow("Image1") << "Image1"
                             << "QLabel" << QRect(240, 600, 5055, 3930) << lilac << false << "" << true;
     QTest::newRow("Label2(1)") << "Label2(1)"
                                << "QLabel" << QRect(7560, 0, 135, 135) << lilac << true << "" << false;
     QTest::newRow("Label2(0)") << "Label2(0)"
-                               << "QLabel" << QRect(1320, 0, 5055, 375) << QColor(255, 192, 128)
-                               << true << "Velsora" << true;
+                               << "QLabel" << QRect(1320, 0, 5055, 375) << QColor(255, 192, 128) << true << "Velsora"
+                               << true;
     QTest::newRow("Label1(0)") << "Label1(0)"
                                << "QLabel" << QRect(120, 600, 420, 420) << face << true << "" << false;
 }
