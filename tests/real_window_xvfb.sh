@@ -26,7 +26,7 @@ screen_height=1200
 start_xvfb ${screen_width}x${screen_height}
 app=""
 work=$(mktemp -d)
-trap 'kill $app ${WM_PID:-} "$XVFB_PID" 2>/dev/null || true; [ -z "$wine" ] || wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill $app ${WM_PID:-} "$XVFB_PID" 2>/dev/null || true; [ -z "$wine" ] || wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 start_openbox
 
 # The settings: a name, the logical DPI and the scale factor the program should meet, and how the
