@@ -77,6 +77,8 @@ start_program() { # start_program SETTING...: in the background, its process id 
         darkmode=*) platform+=",$word" ;;
         esac
     done
+    # Wine 10 reads the DPI once a session: the session that wrote it ends before the program starts.
+    wineserver -w 2>/dev/null || true
     wine "$binary" -platform "$platform" >/dev/null 2>&1 &
     app=$!
 }
