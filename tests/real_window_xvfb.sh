@@ -121,10 +121,11 @@ play() { # play NAME DPI SCALE SETTING...: the program on one desktop setting, a
     check "$name: fixed size ${width} x $height" grep -Pzq "minimum size: $width by $height\n.*maximum size: $width by $height" <<<"$hints"
 
     # Centred as a whole: the frame's centre (client plus frame extents) is the screen's within
-    # 2 px. Under Wine it may stand 8 px down at scale 1, twice that at scale 2: the program centres
-    # Windows' frame, whose title bar grows with the scale, and openbox draws one of its own.
+    # 2 px. Under Wine it may stand 12 px down at scale 1, twice that at scale 2: the program centres
+    # Windows' frame, whose title bar grows with the scale, and openbox draws one of its own (Wine
+    # 10's frame puts it 6, 13 and 19 px down at 1, 1.5 and 2).
     local slack=4 slack_y=4 cx=0 cy=0
-    [ -z "$wine" ] || slack_y=$(awk -v s="$scale" 'BEGIN { print int(16 * s) }')
+    [ -z "$wine" ] || slack_y=$(awk -v s="$scale" 'BEGIN { print int(24 * s) }')
     centred() {
         local g x y ext l r t b
         g=$(xwininfo -id "$wid")
