@@ -8,7 +8,7 @@
 #   real_window_xvfb.sh PROGRAM            the Linux program on the Linux settings; Start by Enter
 #   real_window_xvfb.sh --wine VELSORA.EXE the Windows program under Wine; Start is clicked
 # VELSORA_SCREENSHOTS=FOLDER keeps a screenshot (xwd) of every setting after the checks.
-set -euo pipefail
+set -Eeuo pipefail
 wine=""
 if [ "$1" = --wine ]; then
     wine=1
@@ -26,6 +26,7 @@ screen_height=1200
 start_xvfb ${screen_width}x${screen_height}
 app=""
 work=$(mktemp -d)
+trap 'echo "FAIL: the check itself stopped at line $LINENO: $BASH_COMMAND"' ERR
 trap 'kill $app ${WM_PID:-} "$XVFB_PID" 2>/dev/null || true; [ -z "$wine" ] || wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 start_openbox
 
@@ -102,7 +103,9 @@ play() { # play NAME DPI SCALE SETTING...: the program on one desktop setting, a
     height=$(device 7890)
     start_program "$@"
     for _ in $(seq 400); do
-        wid=$(xwininfo -root -tree 2>/dev/null |
+        # The tree walk fails when a window goes while it is read (Wine makes and drops helper
+        # windows as the program starts): that is a try that found nothing.
+        wid=$({ xwininfo -root -tree 2>/dev/null || true; } |
             awk -v size="${width}x$height" '/Velsora с нечетен брой/ && index($0, size) && !found {print $1; found = 1}')
         [ -n "$wid" ] && xwininfo -id "$wid" 2>/dev/null | grep -q 'Map State: IsViewable' && break
         sleep 0.05
