@@ -19,20 +19,19 @@ namespace velsora {
 // A member of a control array is a control.
 template <class T>
 concept ArrayMember = std::derived_from<T, Control>;
+// clang-format 14 and 19 lay out requires-clauses differently: the constraints below stay as written.
+// clang-format off
 // One that can be loaded at run time makes the hidden copy of itself that a new member starts as.
 template <class T>
-concept LoadableMember = ArrayMember<T> && requires(const T& member)
-{
-    {
-        member.loadCopy()
-        } -> std::same_as<std::unique_ptr<T>>;
+concept LoadableMember = ArrayMember<T> && requires(const T& member) {
+    { member.loadCopy() } -> std::same_as<std::unique_ptr<T>>;
 };
 // One whose clicks have a handler.
 template <class T>
-concept ClickableMember = ArrayMember<T> && requires(T& member, EventBoundary::Dispatch<> click)
-{
+concept ClickableMember = ArrayMember<T> && requires(T& member, EventBoundary::Dispatch<> click) {
     member.onClick(std::move(click));
 };
+// clang-format on
 
 // Members created at design time are given to the array; loaded members are copies of member 0
 // and may be unloaded.
@@ -81,7 +80,9 @@ public:
     // Number of members that exist, design-time ones included.
     [[nodiscard]] int count() const noexcept { return count_; }
 
+    // clang-format off
     void Load(Integer index) requires LoadableMember<T>
+    // clang-format on
     {
         if (index < 0) {
             throw ControlArrayError(ControlArrayError::Kind::Missing, name_, index);
@@ -111,7 +112,9 @@ public:
     }
 
     // The click handler of every member, present and future; its steps receive the member's index.
+    // clang-format off
     void onClick(EventBoundary::Dispatch<Integer> click) requires ClickableMember<T>
+    // clang-format on
     {
         click_ = std::move(click);
         forEachMember([this](Integer index, T& member) { member.onClick(click_->forMember(index)); });

@@ -139,8 +139,8 @@ bool MainWindow::event(QEvent* event)
     // The icon once the window is on its way to the screen: decoding it beforehand kept the
     // window from appearing for longer than anything else the program adds to a bare window.
     if (event->type() == QEvent::Show && windowIcon().cacheKey() == QApplication::windowIcon().cacheKey()) {
-        QMetaObject::invokeMethod(
-            this, [this] { setWindowIcon(programIcon()); }, Qt::QueuedConnection);
+        const auto setIcon = [this] { setWindowIcon(programIcon()); };
+        QMetaObject::invokeMethod(this, setIcon, Qt::QueuedConnection);
     }
     // Once, when the window manager has put its frame round the window: centre the whole.
     if ((event->type() == QEvent::Move || event->type() == QEvent::Show) && !centredWithFrame_
