@@ -40,6 +40,8 @@ apt-get "${apt_options[@]}" -q update
 (cd "$work" && apt-get "${apt_options[@]}" -q source --download-only "qt6-base=$version")
 dsc=$(ls "$work"/qt6-base_*.dsc)
 dpkg-source --no-check -x "$dsc" "$work/src" >/dev/null
+# Our one change to Qt: a plain window is placed without asking Direct3D about the graphics card.
+patch -d "$work/src" -p1 --forward <scripts/windows-qt-raster-window.patch
 
 # A few Qt sources print their own file name (__FILE__): it reads qt6-base/..., not this machine's
 # temporary folder.
@@ -51,7 +53,8 @@ cd "$work/build"
     -xplatform win32-g++ -device-option CROSS_COMPILE=x86_64-w64-mingw32- -qt-host-path /usr -- \
     -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCMAKE_C_FLAGS="$prefix_map" -DCMAKE_CXX_FLAGS="$prefix_map"
-cmake --build . --parallel
+# -k 0: a failure shows every file that fails, not the first alone.
+cmake --build . --parallel -- -k 0
 rm -rf "$prefix"
 cmake --install .
 # Qt's copyright and licence notes, bundled libraries included, go into the Windows zip.
