@@ -6,21 +6,22 @@ set -euo pipefail
 # Qt's own texts in Bulgarian come from qt6-translations-l10n.
 packages=(qt6-base-dev cmake ninja-build g++ fonts-liberation qt6-translations-l10n)
 # The real program under Xvfb with a window manager; xwininfo, xprop and xwd (x11-utils, x11-apps)
-# read its window, xdotool types into it, Python reads its screenshots.
-real_window=(xvfb x11-utils x11-apps openbox xdotool python3)
+# read its window, xdotool types into it, ImageMagick and Python read its screenshots.
+real_window=(xvfb x11-utils x11-apps openbox xdotool imagemagick python3)
 if [ "${1:-build}" = windows ]; then
     # Qt for Windows from Debian's source (dpkg-source unpacks it), built with the host Qt's tools
-    # by MinGW-w64; the zip; Wine to play the result.
-    packages+=(qt6-base-dev-tools dpkg-dev xz-utils perl g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
-    packages+=(zip unzip file wine wine64 "${real_window[@]}")
+    # by MinGW-w64; the zip and the installer (wixl); Wine to play and install the result.
+    packages+=(qt6-base-dev-tools dpkg-dev patch xz-utils perl g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
+    packages+=(zip unzip file wixl wine wine64 "${real_window[@]}")
 fi
 if [ "${1:-build}" = test ]; then
     packages+=("${real_window[@]}")
     # Desktop colour schemes the real-window check plays under: GTK's (Adwaita dark) and qt6ct's.
     packages+=(qt6-gtk-platformtheme qt6ct)
-    # Validators of the desktop entry, AppStream data and Debian package; the package's tools.
-    packages+=(desktop-file-utils appstream lintian dpkg-dev file)
-    # The Windows version resource, compiled and read back here.
+    # Validators of the desktop entry, AppStream data and Debian package; the package's tools;
+    # Debian's hardening checker (devscripts).
+    packages+=(desktop-file-utils appstream lintian dpkg-dev file devscripts)
+    # The Windows version resource, compiled and decompiled here by windres.
     packages+=(binutils-mingw-w64-x86-64)
     # A screen reader's view: the accessibility bus and a client for it.
     packages+=(at-spi2-core dbus-daemon python3-pyatspi)

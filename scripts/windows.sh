@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the Windows program: a static Qt for Windows built once from Debian's own source and cached,
 # then Velsora.exe cross-built against it, packed with its licences in
-# build/windows/Velsora-VERSION-windows-x86_64.zip, and played under Wine to prove it.
+# build/windows/Velsora-VERSION-windows-x86_64.zip and in the installer
+# build/windows/Velsora-VERSION-windows-x86_64.msi, both played under Wine to prove them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 project=$PWD
@@ -12,7 +13,7 @@ qt_key() { # the cache folder's name: Qt's version, the configure options, the t
     local version
     version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || echo none)
     echo "qt-${version%%+*}-windows-$(cat <(echo "$version") scripts/windows-qt-options.txt \
-        cmake/mingw-w64-x86_64.cmake scripts/windows-qt.sh | sha256sum | cut -c1-12)"
+        cmake/mingw-w64-x86_64.cmake scripts/windows-qt.sh scripts/windows-qt-raster-window.patch | sha256sum | cut -c1-12)"
 }
 scripts/install-deps.sh windows
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/velsora
@@ -35,9 +36,10 @@ fi
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$project/cmake/mingw-w64-x86_64.cmake" \
     -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF \
     -DVELSORA_QT_TRANSLATIONS=/usr/share/qt6/translations >/dev/null
-cmake --build "$build" --target velsora
+# The minimal program is the start-up benchmark's yardstick under Wine (bench/wine_startup.sh).
+cmake --build "$build" --target velsora velsora_minimal_window
 exe=$build/window/Velsora.exe
-version=$(cat "$build/velsora-version.txt") # the project's, as CMake worked it out
+{ read -r version; read -r publisher; } <"$build/velsora-version.txt" # the project's, as CMake has them
 
 # One file a player double-clicks: a GUI program that imports nothing but Windows' own DLLs.
 file "$exe"
@@ -82,8 +84,32 @@ rm -f "$zip"
 (cd "$stage" && find Velsora -exec touch -d '2000-01-01 00:00:00' {} + && zip -qrX "$zip" Velsora)
 echo "Made $zip ($(du -k "$zip" | cut -f1) KiB; Velsora.exe $(du -k "$exe" | cut -f1) KiB)"
 
-# Played under Wine: the program as unpacked from the zip.
+# The installer, from the zip's files: one product code for each version, derived from the fixed
+# upgrade code, so that the same version installed again is a repair and a later one an upgrade.
+upgrade_code=$(grep -o 'UpgradeCode="[^"]*"' packaging/velsora.wxs | cut -d'"' -f2)
+make_msi() { # make_msi VERSION: the installer of these files as that version, in $build
+    local dir=$build/msi-$1 code
+    rm -rf "$dir"
+    cp -r "$stage/Velsora" "$dir"
+    cp packaging/velsora.wxs resources/icons/velsora.ico "$dir/"
+    code=$(python3 -c 'import sys, uuid; print(str(uuid.uuid5(uuid.UUID(sys.argv[1]), sys.argv[2])).upper())' \
+        "$upgrade_code" "$1")
+    # wixl reads the files from the folder of the .wxs.
+    wixl -a x64 -D Version="$1" -D ProductCode="$code" -D Publisher="$publisher" \
+        -o "$build/Velsora-$1-windows-x86_64.msi" "$dir/velsora.wxs"
+    rm -rf "$dir"
+}
+make_msi "$version"
+msi=$build/Velsora-$version-windows-x86_64.msi
+echo "Made $msi ($(du -k "$msi" | cut -f1) KiB)"
+
+# Played under Wine: the program as unpacked from the zip, then the installer, with a later version
+# of itself (the minor version one up) to upgrade to.
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 (cd "$unpacked" && unzip -q "$zip")
 tests/real_window_xvfb.sh --wine "$unpacked/Velsora/Velsora.exe"
+later=$(awk -F. '{ printf "%s.%02d", $1, $2 + 1 }' <<<"$version")
+make_msi "$later"
+tests/windows_installer.sh "$msi" "$build/Velsora-$later-windows-x86_64.msi" "$version" "$later" "$publisher"
+rm -f "$build/Velsora-$later-windows-x86_64.msi"

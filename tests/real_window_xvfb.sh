@@ -7,7 +7,8 @@
 # its row's sum; and the chosen number stays marked, focus or not.
 #   real_window_xvfb.sh PROGRAM            the Linux program on the Linux settings; Start by Enter
 #   real_window_xvfb.sh --wine VELSORA.EXE the Windows program under Wine; Start is clicked
-# VELSORA_SCREENSHOTS=FOLDER keeps a screenshot (xwd) of every setting after the checks.
+# VELSORA_SCREENSHOTS=FOLDER keeps a screenshot (xwd) of every setting after the checks;
+# VELSORA_SETTINGS="NAME..." plays only the settings named.
 set -Eeuo pipefail
 wine=""
 if [ "$1" = --wine ]; then
@@ -221,6 +222,7 @@ play() { # play NAME DPI SCALE SETTING...: the program on one desktop setting, a
 }
 
 for setting in "${settings[@]}"; do
+    [[ -z "${VELSORA_SETTINGS:-}" || " $VELSORA_SETTINGS " == *" ${setting%% *} "* ]] || continue
     # shellcheck disable=SC2086 # a setting is a list of words
     play $setting
 done
