@@ -1,5 +1,6 @@
-// Starts a program and reports how long its 509 x 526 window takes to map on the X server, and the
-// program's peak resident memory (VmHWM) shortly after. Usage: velsora_map_timer PROGRAM
+// Starts a program and reports how long its 509 x 526 window takes to map on the X server (with
+// --any, its first window mapped at 200 x 200 or more: a program under Wine), and
+// the program's peak resident memory (VmHWM) shortly after. Usage: velsora_map_timer [--any] PROGRAM
 #include <xcb/xcb.h>
 
 #include <chrono>
@@ -28,8 +29,10 @@ long peakResidentKiB(pid_t pid)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s PROGRAM\n", argv[0]);
+    const bool anyWindow = argc > 1 && std::strcmp(argv[1], "--any") == 0;
+    char** program = argv + (anyWindow ? 2 : 1);
+    if (*program == nullptr) {
+        std::fprintf(stderr, "usage: %s [--any] PROGRAM\n", argv[0]);
         return 2;
     }
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
@@ -45,7 +48,7 @@ int main(int argc, char** argv)
     const auto started = std::chrono::steady_clock::now();
     const pid_t child = fork();
     if (child == 0) {
-        execv(argv[1], argv + 1);
+        execv(program[0], program);
         _exit(127);
     }
     xcb_window_t target = XCB_NONE;
@@ -59,6 +62,13 @@ int main(int argc, char** argv)
             if (created->width == 509 && created->height == 526) target = created->window;
         } else if (type == XCB_MAP_NOTIFY) {
             const auto* mapped = reinterpret_cast<xcb_map_notify_event_t*>(event.get());
+            // Wine makes its windows small and sizes them before the map: their size is read then.
+            if (anyWindow) {
+                std::unique_ptr<xcb_get_geometry_reply_t, decltype(&std::free)> geometry(
+                    xcb_get_geometry_reply(connection, xcb_get_geometry(connection, mapped->window), nullptr),
+                    &std::free);
+                if (geometry && geometry->width >= 200 && geometry->height >= 200) target = mapped->window;
+            }
             if (mapped->window == target) {
                 mappedAfterMs =
                     std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
