@@ -1,7 +1,6 @@
 # Install rules: the program, its desktop entry, AppStream data, icons, manual page and docs.
 include(GNUInstallDirs)
 
-set(VELSORA_APP_ID example.velsora.Velsora)
 # Debian and most distributions keep games apart from other programs.
 set(VELSORA_INSTALL_BINDIR games CACHE STRING "Folder of the program, relative to the install prefix")
 set(VELSORA_INSTALL_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/velsora)

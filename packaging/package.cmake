@@ -1,7 +1,7 @@
 # The Debian package, made with CPack: cpack -G DEB in a build folder.
 set(CPACK_PACKAGE_NAME velsora)
-set(CPACK_PACKAGE_VENDOR "Velsora developers")
-set(CPACK_PACKAGE_CONTACT "Velsora developers <team@velsora.example>")
+set(CPACK_PACKAGE_VENDOR "${VELSORA_PUBLISHER}")
+set(CPACK_PACKAGE_CONTACT "${VELSORA_CONTACT}")
 set(CPACK_PACKAGE_VERSION "${VELSORA_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "build a magic square by hand")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://velsora.example/")

@@ -12,6 +12,13 @@ RuntimeError::RuntimeError(int number, const QString& description)
 
 OverflowError::OverflowError() : RuntimeError(6, QStringLiteral("Препълване")) {}
 
+OutOfMemoryError::OutOfMemoryError() : RuntimeError(7, QStringLiteral("Няма достатъчно памет")) {}
+
+UnknownError::UnknownError(const QString& what)
+    : RuntimeError(0, what.isEmpty() ? QStringLiteral("Неизвестна грешка") : what)
+{
+}
+
 FloatingPointError::FloatingPointError() : RuntimeError(16, QStringLiteral("Грешка при изчисление с плаваща запетая"))
 {
 }

@@ -54,4 +54,17 @@ public:
     explicit PlatformError(const QString& what);
 };
 
+// Memory ran out (std::bad_alloc), as the event boundary reports it.
+class OutOfMemoryError : public RuntimeError {
+public:
+    OutOfMemoryError();
+};
+
+// An error of no kind of the program's own: a C++ exception from a library (its message, where it
+// has one), or something thrown that is not an exception at all.
+class UnknownError : public RuntimeError {
+public:
+    explicit UnknownError(const QString& what = QString());
+};
+
 } // namespace velsora

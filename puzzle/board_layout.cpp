@@ -9,7 +9,7 @@ void Puzzle::BuildBoard()
     const CommandButton& C = c_.Command1(0);
 
     // Row sums: a column of labels under the template, at the left edge.
-    ForEach(1, sub(N, 1), [&](Integer k) {
+    ForEach(1, rowSumLabel(sub(N, 1)), [&](Integer k) {
         c_.Label1.Load(k);
         Label& label = c_.Label1(k);
         label.setTop(ToSingle(fadd(L.Top(), fmul(L.Height(), k))));
@@ -18,7 +18,7 @@ void Puzzle::BuildBoard()
     });
 
     // Column sums: a row of labels one blank row under the grid.
-    ForEach(N, sub(mul(2, N), 1), [&](Integer k) {
+    ForEach(columnSumLabel(0), lastSumLabel(), [&](Integer k) {
         c_.Label1.Load(k);
         Label& label = c_.Label1(k);
         label.setTop(ToSingle(fadd(fmul(add(N, 1), L.Height()), L.Top())));

@@ -35,9 +35,11 @@ public:
     [[nodiscard]] Integer rowOf(Integer k) const { return mod(k, N); }
     [[nodiscard]] Integer columnOf(Integer k) const { return idiv(k, N); }
     [[nodiscard]] Integer cellAt(Integer r, Integer c) const { return add(r, mul(N, c)); }
-    // The sum labels: row r's sum is Label1(r), column c's is Label1(N + c).
+    // The sum labels: row r's sum is Label1(r), column c's is Label1(N + c), and the last column's
+    // is the last label, Label1(2N - 1).
     [[nodiscard]] static Integer rowSumLabel(Integer r) { return r; }
     [[nodiscard]] Integer columnSumLabel(Integer c) const { return add(N, c); }
+    [[nodiscard]] Integer lastSumLabel() const { return sub(mul(2, N), 1); }
     // The cells of cell k's row and column, k once: those whose sums a move at k changes.
     [[nodiscard]] std::vector<Integer> linesThrough(Integer k) const;
 

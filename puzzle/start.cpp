@@ -33,8 +33,8 @@ void Puzzle::ResetBoard()
         c_.List1.AddItem(FormatInteger(add(i, 1)));
         c_.Command1(i).setCaption(QString());
     });
-    const Byte lastRow = toByte(sub(N, 1));
-    ForEachByte(0, lastRow, [&](Byte j) { c_.Label1(j).setCaption(FormatInteger(0)); });
+    const Byte lastRow = toByte(rowSumLabel(sub(N, 1)));
+    ForEachByte(0, lastRow, [&](Byte j) { c_.Label1(rowSumLabel(j)).setCaption(FormatInteger(0)); });
 }
 
 } // namespace velsora

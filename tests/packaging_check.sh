@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Validates what Velsora installs and the Debian package: packaging_check.sh SOURCE_DIR BUILD_DIR
+# Validates what Velsora installs and the Debian package: packaging_check.sh SOURCE_DIR BUILD_DIR APP_ID
 set -euo pipefail
 src=$1
 build=$2
-id=example.velsora.Velsora
+id=$3
 . "$(dirname "$0")/report.sh"
 
 desktop=$src/resources/linux/$id.desktop

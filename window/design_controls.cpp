@@ -7,10 +7,11 @@
 
 namespace velsora {
 
+const QColor kFormLilac(192, 192, 255);
+
 namespace {
 const QColor kStartBlue(128, 128, 255);
 const QColor kClearRed(255, 0, 0);
-const QColor kFormLilac(192, 192, 255);
 const QColor kTitleOrange(255, 192, 128);
 
 // Labels without a colour of their own take the button face of the program's palette.

@@ -8,6 +8,7 @@
 #include "platform/picture.h"
 #include "platform/text_box.h"
 
+#include <QColor>
 #include <QWidget>
 
 namespace velsora {
@@ -24,6 +25,9 @@ struct DesignControls {
     ControlArray<Label> Label2;           // 0: the title; 1: hidden corner label
     ControlArray<Label> Label1;           // 0: template of the sum labels, hidden until Start
 };
+
+// The window's background colour.
+extern const QColor kFormLilac;
 
 // Texts of the window.
 QString windowCaption();
