@@ -8,34 +8,15 @@
 #include "faults.h"
 
 #include <QString>
-#include <concepts>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
 namespace velsora {
 
-// A member of a control array is a control.
-template <class T>
-concept ArrayMember = std::derived_from<T, Control>;
-// clang-format 14 and 19 lay out requires-clauses differently: the constraints below stay as written.
-// clang-format off
-// One that can be loaded at run time makes the hidden copy of itself that a new member starts as.
-template <class T>
-concept LoadableMember = ArrayMember<T> && requires(const T& member) {
-    { member.loadCopy() } -> std::same_as<std::unique_ptr<T>>;
-};
-// One whose clicks have a handler.
-template <class T>
-concept ClickableMember = ArrayMember<T> && requires(T& member, EventBoundary::Dispatch<> click) {
-    member.onClick(std::move(click));
-};
-// clang-format on
-
 // Members created at design time are given to the array; loaded members are copies of member 0
 // and may be unloaded.
-template <ArrayMember T> class ControlArray {
+template <class T> class ControlArray {
 public:
     ControlArray(QString name, std::unique_ptr<T> member0) : name_(std::move(name))
     {
@@ -80,9 +61,7 @@ public:
     // Number of members that exist, design-time ones included.
     [[nodiscard]] int count() const noexcept { return count_; }
 
-    // clang-format off
-    void Load(Integer index) requires LoadableMember<T>
-    // clang-format on
+    void Load(Integer index)
     {
         if (index < 0) {
             throw ControlArrayError(ControlArrayError::Kind::Missing, name_, index);
@@ -111,21 +90,18 @@ public:
         --count_;
     }
 
-    // The click handler of every member, present and future; its steps receive the member's index.
-    // clang-format off
-    void onClick(EventBoundary::Dispatch<Integer> click) requires ClickableMember<T>
-    // clang-format on
-    {
-        click_ = std::move(click);
-        forEachMember([this](Integer index, T& member) { member.onClick(click_->forMember(index)); });
-    }
-
     // What the window adds to every member, present and future, with its index; for loaded
     // members it comes after the copy of member 0, so it may change what the copy took over.
     void setUp(std::function<void(Integer, T&)> setUp)
     {
-        setUp_ = std::move(setUp);
-        forEachMember(setUp_);
+        forEachMember(setUp);
+        setUps_.push_back(std::move(setUp));
+    }
+
+    // The click handler of every member, present and future; it receives the member's index.
+    void onClick(const EventBoundary::Dispatch<Integer>& click)
+    {
+        setUp([click](Integer index, T& member) { member.onClick(click.forMember(index)); });
     }
 
     [[nodiscard]] const QString& name() const noexcept { return name_; }
@@ -142,13 +118,8 @@ private:
         if (at >= slots_.size()) {
             slots_.resize(at + 1);
         }
-        if constexpr (ClickableMember<T>) {
-            if (click_) {
-                member->onClick(click_->forMember(index));
-            }
-        }
-        if (setUp_) {
-            setUp_(index, *member);
+        for (const auto& setUp : setUps_) {
+            setUp(index, *member);
         }
         slots_[at] = Slot{std::move(member), designTime};
         ++count_;
@@ -166,8 +137,7 @@ private:
     QString name_;
     std::vector<Slot> slots_;
     int count_ = 0;
-    std::optional<EventBoundary::Dispatch<Integer>> click_;
-    std::function<void(Integer, T&)> setUp_;
+    std::vector<std::function<void(Integer, T&)>> setUps_;
 };
 
 } // namespace velsora

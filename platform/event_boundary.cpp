@@ -28,14 +28,8 @@ void EventBoundary::run(const Handler& handler, const std::function<void()>& bod
 {
     try {
         body();
-    } catch (const RuntimeError& e) {
-        report(handler, e.number(), e.description());
-    } catch (const std::bad_alloc&) {
-        report(handler, 7, QStringLiteral("Няма достатъчно памет"));
-    } catch (const std::exception& e) {
-        report(handler, 0, QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        report(handler, 0, QStringLiteral("Неизвестна грешка"));
+        report(handler, std::current_exception());
     }
 }
 
@@ -49,11 +43,25 @@ QString EventBoundary::messageFor(const Report& report)
         .arg(where, report.description);
 }
 
-void EventBoundary::report(const Handler& handler, int number, const QString& description) noexcept
+void EventBoundary::report(const Handler& handler, const std::exception_ptr& failure) noexcept
 {
-    try {
+    const auto tell = [&](const RuntimeError& error) {
         if (reporter_) {
-            reporter_({QString::fromUtf8(handler.name), number, description, QString::fromUtf8(handler.action)});
+            reporter_({QString::fromUtf8(handler.name), error.number(), error.description(),
+                       QString::fromUtf8(handler.action)});
+        }
+    };
+    try {
+        try {
+            std::rethrow_exception(failure);
+        } catch (const RuntimeError& e) {
+            tell(e);
+        } catch (const std::bad_alloc&) {
+            tell(OutOfMemoryError());
+        } catch (const std::exception& e) {
+            tell(UnknownError(QString::fromLocal8Bit(e.what())));
+        } catch (...) {
+            tell(UnknownError());
         }
     } catch (...) {
         // Reporting must never let an exception reach the event loop.

@@ -4,12 +4,11 @@
 #include "checked.h"
 
 #include <QString>
+#include <exception>
 #include <functional>
 #include <memory>
-#include <tuple>
 #include <type_traits>
 #include <utility>
-#include <vector>
 
 class QWidget;
 
@@ -34,57 +33,25 @@ public:
     };
     using Reporter = std::function<void(const Report&)>;
 
-    // What a control's event runs: a handler, then what follows it, each step through the boundary
-    // under its own Handler, so that a step that fails is reported as itself and does not keep the
-    // next one from running. Only the boundary makes one, and the controls connect their events to
-    // nothing else: no event reaches the puzzle around the boundary.
+    // What a control's event runs: only the boundary makes one, and the controls connect their
+    // events to nothing else, so no event reaches the puzzle around the boundary.
     template <class... Args> class Dispatch {
     public:
-        void operator()(Args... args) const
-        {
-            if (member_) {
-                member_();
-                return;
-            }
-            for (const Step& step : *steps_) {
-                boundary_->run(*step.handler, [&] { step.body(args...); });
-            }
-        }
+        void operator()(Args... args) const { (*body_)(args...); }
 
-        // A step that follows the handler, even when the handler failed.
-        [[nodiscard]] Dispatch then(const Handler& handler, std::type_identity_t<std::function<void(Args...)>> body) &&
-        {
-            steps_->push_back({&handler, std::move(body)});
-            return std::move(*this);
-        }
-
-        // The event of one member of a control array: every step gets the member's index. It
-        // shares the array's steps, so that loading a member costs one small allocation.
+        // The event of one member of a control array: the array's, given the member's index.
         [[nodiscard]] Dispatch<> forMember(Integer index) const
-            requires(std::is_same_v<std::tuple<Args...>, std::tuple<Integer>>)
         {
-            Dispatch<> member(boundary_, nullptr);
-            member.member_ = [event = *this, index] { event(index); };
-            return member;
+            return Dispatch<>([body = body_, index] { (*body)(index); });
         }
 
     private:
         friend class EventBoundary;
         template <class...> friend class Dispatch;
-        struct Step {
-            const Handler* handler;
-            std::function<void(Args...)> body;
-        };
-        explicit Dispatch(EventBoundary* boundary) : Dispatch(boundary, std::make_shared<std::vector<Step>>()) {}
-        Dispatch(EventBoundary* boundary, std::shared_ptr<std::vector<Step>> steps)
-            : boundary_(boundary)
-            , steps_(std::move(steps))
-        {
-        }
+        using Body = std::function<void(Args...)>;
+        explicit Dispatch(Body body) : body_(std::make_shared<const Body>(std::move(body))) {}
 
-        EventBoundary* boundary_ = nullptr;
-        std::shared_ptr<std::vector<Step>> steps_; // shared by every copy
-        std::function<void()> member_;             // a member's event: the array's, with its index
+        std::shared_ptr<const Body> body_; // shared by the members of an array
     };
 
     explicit EventBoundary(QWidget* owner);
@@ -104,9 +71,24 @@ public:
     [[nodiscard]] Dispatch<Args...> dispatch(const Handler& handler,
                                              std::type_identity_t<std::function<void(Args...)>> body)
     {
-        Dispatch<Args...> event(this);
-        event.steps_->push_back({&handler, std::move(body)});
-        return event;
+        return Dispatch<Args...>([this, &handler, body = std::move(body)](Args... args) {
+            run(handler, [&] { body(args...); });
+        });
+    }
+
+    // The same, then what follows the handler: it runs even when the handler failed, and an error
+    // of its own is reported as itself.
+    template <class... Args>
+    [[nodiscard]] Dispatch<Args...> dispatch(const Handler& handler,
+                                             std::type_identity_t<std::function<void(Args...)>> body,
+                                             const Handler& followUp,
+                                             std::type_identity_t<std::function<void(Args...)>> next)
+    {
+        return Dispatch<Args...>(
+            [this, &handler, &followUp, body = std::move(body), next = std::move(next)](Args... args) {
+                run(handler, [&] { body(args...); });
+                run(followUp, [&] { next(args...); });
+            });
     }
 
     // Runs one handler, or a step that is not a control's event, through the boundary.
@@ -116,7 +98,7 @@ public:
     [[nodiscard]] static QString messageFor(const Report& report);
 
 private:
-    void report(const Handler& handler, int number, const QString& description) noexcept;
+    void report(const Handler& handler, const std::exception_ptr& failure) noexcept;
 
     QWidget* owner_;
     Reporter reporter_;

@@ -139,7 +139,6 @@ void PlatformStyle::drawDottedFocus(QPainter* painter, const QRect& rect, const 
         return;
     }
     painter->save();
-    const auto restore = qScopeGuard([painter] { painter->restore(); });
     painter->setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio), true);
     painter->setBrushOrigin(left, top);
     const QBrush dots(checker(color, dot));
@@ -147,6 +146,7 @@ void PlatformStyle::drawDottedFocus(QPainter* painter, const QRect& rect, const 
     painter->fillRect(QRect(left, bottom, right - left + dot, dot), dots);
     painter->fillRect(QRect(left, top, dot, bottom - top + dot), dots);
     painter->fillRect(QRect(right, top, dot, bottom - top + dot), dots);
+    painter->restore();
 }
 
 void PlatformStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,

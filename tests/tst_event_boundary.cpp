@@ -107,16 +107,17 @@ void TestEventBoundary::followUpReportsAsItself()
     std::vector<velsora::EventBoundary::Report> reports;
     boundary.setReporter([&](const velsora::EventBoundary::Report& r) { reports.push_back(r); });
     std::vector<velsora::Integer> ran;
-    const auto event = boundary
-                           .dispatch<velsora::Integer>(click,
-                                                       [&](velsora::Integer k) {
-                                                           ran.push_back(k);
-                                                           throw velsora::OverflowError();
-                                                       })
-                           .then(news, [&](velsora::Integer k) {
-                               ran.push_back(static_cast<velsora::Integer>(-k));
-                               throw velsora::FloatingPointError();
-                           });
+    const auto event = boundary.dispatch<velsora::Integer>(
+        click,
+        [&](velsora::Integer k) {
+            ran.push_back(k);
+            throw velsora::OverflowError();
+        },
+        news,
+        [&](velsora::Integer k) {
+            ran.push_back(static_cast<velsora::Integer>(-k));
+            throw velsora::FloatingPointError();
+        });
     event.forMember(7)();
     QCOMPARE(ran, (std::vector<velsora::Integer>{7, -7}));
     QCOMPARE(reports.size(), std::size_t{2});

@@ -47,7 +47,7 @@ void loadQtTranslations()
 {
     auto* translator = new QTranslator(qApp);
     const QString name = QStringLiteral("qtbase_bg");
-    if (translator->load(name, QStringLiteral(":/velsora/translations"))
+    if (translator->load(name, QStringLiteral(VELSORA_QT_TRANSLATIONS_PREFIX))
         || translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(translator);
     } else {
@@ -77,7 +77,7 @@ void applyAppearance()
     QApplication::setApplicationName(QStringLiteral("Velsora"));
     QApplication::setApplicationVersion(QStringLiteral(VELSORA_VERSION));
     // Lets the desktop match the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.velsora.Velsora"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELSORA_APP_ID));
 }
 
 namespace {
@@ -87,7 +87,7 @@ QWidget* withFormLook(QWidget* window)
 {
     window->setFont(formFont());
     QPalette lilac = window->palette();
-    lilac.setColor(QPalette::Window, QColor(192, 192, 255));
+    lilac.setColor(QPalette::Window, kFormLilac);
     window->setPalette(lilac);
     window->setAutoFillBackground(true);
     return window;
@@ -160,23 +160,23 @@ void MainWindow::Label2_Click(Integer /*Index*/) {}
 
 void MainWindow::connectHandlers()
 {
-    // What follows a handler runs even when the handler failed, and reports as itself.
-    controls_.Command1.onClick(boundary_
-                                   .dispatch<Integer>(handlers::Command1_Click,
-                                                      [this](Integer index) {
-                                                          captionBefore_ = controls_.Command1(index).Caption();
-                                                          puzzle_.Command1_Click(index);
-                                                      })
-                                   .then(handlers::MoveNews, [this](Integer index) { afterCellClick(index); }));
-    controls_.Command2.onClick(boundary_
-                                   .dispatch(handlers::Command2_Click,
-                                             [this] {
-                                                 sideBefore_ = puzzle_.N;
-                                                 puzzle_.Command2_Click();
-                                             })
-                                   .then(handlers::StartNews, [this] { afterStart(); }));
-    controls_.Command3.onClick(boundary_.dispatch(handlers::Command3_Click, [this] { puzzle_.Command3_Click(); })
-                                   .then(handlers::ClearNews, [this] { afterClear(); }));
+    // Each click tells screen readers what it changed once the puzzle's handler is done.
+    controls_.Command1.onClick(boundary_.dispatch<Integer>(
+        handlers::Command1_Click,
+        [this](Integer index) {
+            captionBefore_ = controls_.Command1(index).Caption();
+            puzzle_.Command1_Click(index);
+        },
+        handlers::MoveNews, [this](Integer index) { afterCellClick(index); }));
+    controls_.Command2.onClick(boundary_.dispatch(
+        handlers::Command2_Click,
+        [this] {
+            sideBefore_ = puzzle_.N;
+            puzzle_.Command2_Click();
+        },
+        handlers::StartNews, [this] { afterStart(); }));
+    controls_.Command3.onClick(boundary_.dispatch(handlers::Command3_Click, [this] { puzzle_.Command3_Click(); },
+                                                  handlers::ClearNews, [this] { afterClear(); }));
     controls_.Label2.onClick(
         boundary_.dispatch<Integer>(handlers::Label2_Click, [this](Integer index) { Label2_Click(index); }));
 }
