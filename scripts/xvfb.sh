@@ -2,22 +2,23 @@
 # free display, exports DISPLAY and leaves its process id in XVFB_PID; start_openbox then starts
 # the window manager on it, waits until it manages the screen, and leaves its process id in WM_PID.
 start_xvfb() {
-    local size=${1:-1024x768} n
-    for _ in 1 2 3 4 5 6 7 8; do
-        n=$((100 + RANDOM % 800))
-        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        # -noreset: otherwise the server starts over when its last client leaves, and a client
-        # that connects in that moment (the window manager after xdpyinfo) is turned away.
-        Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
-        XVFB_PID=$!
-        export DISPLAY=":$n"
-        for _ in $(seq 100); do
-            xdpyinfo >/dev/null 2>&1 && return 0
-            kill -0 "$XVFB_PID" 2>/dev/null || break
-            sleep 0.05
-        done
-        kill "$XVFB_PID" 2>/dev/null || true
+    local size=${1:-1024x768} number
+    number=$(mktemp)
+    # Xvfb picks a free display itself and writes its number once it takes clients. -noreset:
+    # otherwise the server starts over when its last client leaves, and a client that connects in
+    # that moment (the window manager after a check) is turned away.
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$number" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 200); do
+        if grep -qx '[0-9]\+' "$number"; then
+            export DISPLAY=":$(cat "$number")"
+            rm -f "$number"
+            return 0
+        fi
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        sleep 0.05
     done
+    rm -f "$number"
     echo "could not start Xvfb" >&2
     return 1
 }

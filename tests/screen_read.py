@@ -15,26 +15,22 @@
 import collections
 import hashlib
 import math
-import struct
+import re
+import subprocess
 import sys
 
 
 def load(path):
-    data = open(path, "rb").read()
-    head = struct.unpack(">25I", data[:100])
-    header_size, width, height, byte_order = head[0], head[4], head[5], head[7]
-    bits_per_pixel, bytes_per_line, masks, ncolors = head[11], head[12], head[14:17], head[19]
-    if bits_per_pixel != 32:
-        sys.exit(f"unsupported dump: {bits_per_pixel} bits a pixel")
-    start = header_size + 12 * ncolors
-    order = "<" if byte_order == 0 else ">"
-    shifts = [(m & -m).bit_length() - 1 for m in masks]
+    # ImageMagick reads the dump (its /usr/bin path: a convert elsewhere on PATH may be another).
+    ppm = subprocess.run(["/usr/bin/convert", f"xwd:{path}", "-depth", "8", "ppm:-"],
+                         check=True, capture_output=True).stdout
+    header = re.match(rb"P6\s+(?:#.*\n)*(\d+)\s+(\d+)\s+\d+\s", ppm)
+    width, height, data = int(header[1]), int(header[2]), ppm[header.end() :]
 
     def pixel(x, y):
         if not (0 <= x < width and 0 <= y < height):
             sys.exit(f"({x}, {y}) is outside the {width} x {height} dump")
-        (value,) = struct.unpack_from(order + "I", data, start + y * bytes_per_line + 4 * x)
-        return tuple((value & m) >> s for m, s in zip(masks, shifts))
+        return tuple(data[3 * (y * width + x) : 3 * (y * width + x) + 3])
 
     return pixel
 
