@@ -71,18 +71,16 @@ public:
     [[nodiscard]] Dispatch<Args...> dispatch(const Handler& handler,
                                              std::type_identity_t<std::function<void(Args...)>> body)
     {
-        return Dispatch<Args...>([this, &handler, body = std::move(body)](Args... args) {
-            run(handler, [&] { body(args...); });
-        });
+        return Dispatch<Args...>(
+            [this, &handler, body = std::move(body)](Args... args) { run(handler, [&] { body(args...); }); });
     }
 
     // The same, then what follows the handler: it runs even when the handler failed, and an error
     // of its own is reported as itself.
     template <class... Args>
-    [[nodiscard]] Dispatch<Args...> dispatch(const Handler& handler,
-                                             std::type_identity_t<std::function<void(Args...)>> body,
-                                             const Handler& followUp,
-                                             std::type_identity_t<std::function<void(Args...)>> next)
+    [[nodiscard]] Dispatch<Args...>
+    dispatch(const Handler& handler, std::type_identity_t<std::function<void(Args...)>> body, const Handler& followUp,
+             std::type_identity_t<std::function<void(Args...)>> next)
     {
         return Dispatch<Args...>(
             [this, &handler, &followUp, body = std::move(body), next = std::move(next)](Args... args) {

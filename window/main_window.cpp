@@ -175,8 +175,8 @@ void MainWindow::connectHandlers()
             puzzle_.Command2_Click();
         },
         handlers::StartNews, [this] { afterStart(); }));
-    controls_.Command3.onClick(boundary_.dispatch(handlers::Command3_Click, [this] { puzzle_.Command3_Click(); },
-                                                  handlers::ClearNews, [this] { afterClear(); }));
+    controls_.Command3.onClick(boundary_.dispatch(
+        handlers::Command3_Click, [this] { puzzle_.Command3_Click(); }, handlers::ClearNews, [this] { afterClear(); }));
     controls_.Label2.onClick(
         boundary_.dispatch<Integer>(handlers::Label2_Click, [this](Integer index) { Label2_Click(index); }));
 }
