@@ -1,6 +1,5 @@
 // Spoken messages through an invisible notification widget.
 #include "announcer.h"
-#include "screen_reader.h"
 
 #include <QAccessibleWidget>
 
@@ -25,7 +24,7 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent)
 
 void Announcer::announce(const std::function<QString()>& message)
 {
-    if (!screen_reader::listens()) {
+    if (!QAccessible::isActive()) {
         return;
     }
     setAccessibleName(message());

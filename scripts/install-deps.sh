@@ -23,8 +23,9 @@ if [ "${1:-build}" = test ]; then
     packages+=(desktop-file-utils appstream lintian dpkg-dev file devscripts)
     # The Windows version resource, compiled and decompiled here by windres.
     packages+=(binutils-mingw-w64-x86-64)
-    # A screen reader's view: the accessibility bus and a client for it.
-    packages+=(at-spi2-core dbus-daemon python3-pyatspi)
+    # A screen reader's view: the accessibility bus and a client for it; Qt's private Gui headers,
+    # with which the unit tests switch Qt's accessibility on.
+    packages+=(at-spi2-core dbus-daemon python3-pyatspi qt6-base-private-dev)
     # The program natively on Wayland: a headless Weston and Qt's Wayland plugin.
     packages+=(weston qt6-wayland)
     # The tests run again in a build by Clang, with clang-tidy; clang-format checks the layout.

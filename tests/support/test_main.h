@@ -3,13 +3,71 @@
 
 #include "window/main_window.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QRandomGenerator>
 #include <QTest>
 
 #include <vector>
 
 namespace velsora::testing {
+// A screen reader, as Qt's accessibility serves one: while it lives, accessibility is active, as a
+// screen reader's request makes it, and every event a screen reader would be sent is heard here.
+class ScreenReader {
+public:
+    ScreenReader()
+    {
+        heard().clear();
+        QAccessible::installUpdateHandler(&hear);
+        setActive(true);
+    }
+    ~ScreenReader()
+    {
+        setActive(false);
+        QAccessible::installUpdateHandler(nullptr);
+    }
+    ScreenReader(const ScreenReader&) = delete;
+    ScreenReader& operator=(const ScreenReader&) = delete;
+    ScreenReader(ScreenReader&&) = delete;
+    ScreenReader& operator=(ScreenReader&&) = delete;
+
+    // The last news spoken (a notification shown), and the last list item reported with the focus.
+    [[nodiscard]] static QString news() { return last(QAccessible::ObjectShow, QAccessible::Notification); }
+    [[nodiscard]] static QString focus() { return last(QAccessible::Focus, QAccessible::ListItem); }
+
+private:
+    struct Heard {
+        QAccessible::Event event;
+        QAccessible::Role role;
+        QString name;
+    };
+    static std::vector<Heard>& heard()
+    {
+        static std::vector<Heard> all;
+        return all;
+    }
+    static void hear(QAccessibleEvent* event)
+    {
+        if (QAccessibleInterface* object = event->accessibleInterface()) {
+            heard().push_back({event->type(), object->role(), object->text(QAccessible::Name)});
+        }
+    }
+    static void setActive(bool active)
+    {
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(active);
+    }
+    static QString last(QAccessible::Event event, QAccessible::Role role)
+    {
+        for (auto it = heard().rbegin(); it != heard().rend(); ++it) {
+            if (it->event == event && it->role == role) return it->name;
+        }
+        return {};
+    }
+};
+
 // The seed of a randomised test: the value after --seed, taken out of the arguments, or a new one.
 inline quint32 takeSeed(std::vector<char*>& args)
 {
