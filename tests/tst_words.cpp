@@ -24,9 +24,9 @@ void TestWords::afterMoves_data()
     QTest::addColumn<QStringList>("moves");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("description");
-    QTest::addColumn<QString>("news");   // what the last move announced
+    QTest::addColumn<QString>("news");    // what the last move announced
     QTest::addColumn<bool>("lateReader"); // the screen reader starts after the moves
-    const QStringList two{"8>5", "1>3"}; // row 3, column 2, then row 1, column 2: column 2 adds to 9
+    const QStringList two{"8>5", "1>3"};  // row 3, column 2, then row 1, column 2: column 2 adds to 9
     const QString news = "1, ред 1, колона 2, сума на реда 1, сума на колоната 9";
     QTest::newRow("a placed number") << "3" << two << "Command1(5)"
                                      << "ред 3, колона 2, сума на реда 8, сума на колоната 9" << news << false;

@@ -2,8 +2,8 @@
 #include "board_access.h"
 #include "handlers.h"
 #include "platform/keyboard.h"
-#include "platform/screen_reader.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <algorithm>
 
@@ -47,7 +47,7 @@ void BoardAccess::describe(Integer k)
 
 void BoardAccess::describeAll()
 {
-    if (!screen_reader::listens()) {
+    if (!QAccessible::isActive()) {
         return;
     }
     for (Integer k = 0; c_.Command1.exists(k); ++k) {
@@ -64,7 +64,7 @@ void BoardAccess::describeAll()
 
 void BoardAccess::describeLinesThrough(Integer k)
 {
-    if (puzzle_.N <= 0 || !c_.Command1.exists(k) || !screen_reader::listens()) {
+    if (puzzle_.N <= 0 || !c_.Command1.exists(k) || !QAccessible::isActive()) {
         return;
     }
     for (const Integer each : puzzle_.linesThrough(k)) {

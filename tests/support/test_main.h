@@ -5,11 +5,11 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QRandomGenerator>
+#include <QTest>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
-#include <QRandomGenerator>
-#include <QTest>
 
 #include <vector>
 
