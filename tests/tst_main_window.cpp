@@ -28,6 +28,25 @@ QString shownText(QWidget* w)
     }
     return {};
 }
+
+// What a mark adds to a control, as a person sees it: the WCAG contrast of the changed pixel that
+// stands out most against what was there before (1 when nothing changed).
+double markContrast(const QImage& with, const QImage& without)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    double most = 1;
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x) {
+            const double a = luminance(with.pixelColor(x, y));
+            const double b = luminance(without.pixelColor(x, y));
+            most = std::max(most, (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05));
+        }
+    }
+    return most;
+}
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -262,6 +281,9 @@ void TestMainWindow::hiddenCornerLabel()
     QVERIFY(under == nullptr || under->toolTip().isEmpty());
 }
 
+// At its natural size, and whole and sharp at every scale (the tests run at 1.25, 1.5 and 2 too):
+// as many device pixels as the screen has for it, with more detail than the picture of 337 x 262
+// blown up would show.
 void TestMainWindow::pictureAtNaturalSize()
 {
     WindowDriver d;
@@ -269,36 +291,66 @@ void TestMainWindow::pictureAtNaturalSize()
     QVERIFY(!picture->hasScaledContents());
     const QPixmap pixmap = picture->pixmap();
     QCOMPARE(pixmap.deviceIndependentSize().toSize(), QSize(337, 262));
+    const qreal ratio = picture->devicePixelRatioF();
+    QCOMPARE(pixmap.size(), (QSizeF(337, 262) * ratio).toSize());
+    const auto detail = [](const QImage& image) { // how steep the steps between neighbours are
+        double steps = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 1; x < image.width(); ++x) {
+                steps += std::pow(qGray(image.pixel(x, y)) - qGray(image.pixel(x - 1, y)), 2);
+            }
+        }
+        return steps / image.height();
+    };
+    const QImage blownUp = QImage(QStringLiteral(":/velsora/startup.jpg"))
+                               .scaled(pixmap.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QVERIFY(detail(pixmap.toImage()) >= detail(blownUp) * (ratio > 1 ? 1.15 : 1));
 }
 
 void TestMainWindow::buttonFacesPaintTheirColour_data()
 {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("focused");
+    QTest::addColumn<bool>("held"); // the mouse button held down on it
     QTest::addColumn<QColor>("colour");
-    QTest::newRow("Start") << QStringList{} << "Command2" << QColor(128, 128, 255);
-    QTest::newRow("Clear") << QStringList{} << "Command3" << QColor(255, 0, 0);
-    QTest::newRow("a cell loaded at Start") << QStringList{"start 3"} << "Command1(7)" << QColor(128, 128, 255);
+    const QColor blue(128, 128, 255);
+    QTest::newRow("Start") << QStringList{} << "Command2" << false << false << blue;
+    QTest::newRow("Clear") << QStringList{} << "Command3" << false << false << QColor(255, 0, 0);
+    QTest::newRow("a cell loaded at Start") << QStringList{"start 3"} << "Command1(7)" << false << false << blue;
     QTest::newRow("a cell loaded by Clear")
-        << QStringList{"start 3", "clear"} << "Command1(8)" << QColor(128, 128, 255);
+        << QStringList{"start 3", "clear"} << "Command1(8)" << false << false << blue;
+    QTest::newRow("Start, focused") << QStringList{} << "Command2" << true << false << blue;
+    QTest::newRow("a cell, focused") << QStringList{"start 3"} << "Command1(4)" << true << false << blue;
+    QTest::newRow("Clear, held down") << QStringList{} << "Command3" << false << true << QColor(255, 0, 0);
 }
 
 void TestMainWindow::buttonFacesPaintTheirColour()
 {
     QFETCH(QStringList, steps);
     QFETCH(QString, button);
+    QFETCH(bool, focused);
+    QFETCH(bool, held);
     QFETCH(QColor, colour);
     WindowDriver d;
+    QVERIFY(d.activate());
     d.play(steps);
-    // A flat face in exactly the button's colour inside a raised edge: light top and left, dark
-    // bottom and right.
-    const QImage image = d.control(button).widget()->grab().toImage();
+    d.controls().Text1(0).widget()->setFocus();
+    QWidget* widget = d.control(button).widget();
+    const QImage resting = widget->grab().toImage();
+    if (focused) widget->setFocus();
+    if (held) QTest::mousePress(widget, Qt::LeftButton);
+    const QImage image = widget->grab().toImage();
+    if (held) QTest::mouseRelease(widget, Qt::LeftButton);
+    // A flat face in exactly the button's colour inside a 3-D edge: raised, light top and left and
+    // dark bottom and right; held down, dark all round. The focus adds a mark that stands out.
     const int w = image.width();
     const int h = image.height();
     QCOMPARE(image.pixelColor(2, h / 2), colour);
     QCOMPARE(image.pixelColor(w - 3, h / 2), colour);
-    QVERIFY(image.pixelColor(0, h / 2).lightness() > colour.lightness());
+    QCOMPARE(image.pixelColor(0, h / 2).lightness() > colour.lightness(), !held);
     QVERIFY(image.pixelColor(w - 1, h / 2).lightness() < colour.lightness());
+    QVERIFY(markContrast(image, resting) >= (focused ? 3 : 1));
 }
 
 void TestMainWindow::enterPressesFocusedButton_data()
@@ -333,6 +385,7 @@ void TestMainWindow::listShowsItsFocus_data()
     QTest::newRow("Start: no cursor") << QStringList{"start 5"} << "List1" << true;
     QTest::newRow("Clear, list focused: no cursor") << QStringList{"start 5", "clear"} << "List1" << true;
     QTest::newRow("the board has the focus") << QStringList{"start 5"} << "Command1(0)" << false;
+    QTest::newRow("the chosen number") << QStringList{"start 5", "pick 7"} << "List1" << true;
 }
 
 // The list shows that it has the focus (the classic dotted rectangle on the first item's place or
@@ -348,10 +401,11 @@ void TestMainWindow::listShowsItsFocus()
     QListWidget* list = c.List1.list();
     d.play(steps);
     d.control(focus).widget()->setFocus();
-    // What the focus adds: the list as it is, against the list once the board has the focus.
+    // What the focus adds: the list as it is, against the list once the board has the focus; a
+    // mark that stands out from what it is drawn on.
     const QImage now = list->viewport()->grab().toImage();
     c.Command1(0).widget()->setFocus();
-    QCOMPARE(now != list->viewport()->grab().toImage(), dotted);
+    QCOMPARE(markContrast(now, list->viewport()->grab().toImage()) >= 3, dotted);
 }
 
 void TestMainWindow::framesWholeAtScale2_data()
