@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Runs the real program with the accessibility bus and reads it as a screen reader would:
-# tests/atspi_check.sh BINARY [x11|wayland]. x11 runs it under Xvfb; wayland runs it natively
-# on a headless Weston and also checks that it asks the compositor for a fixed 509 x 526.
+# tests/atspi_check.sh BINARY x11|wayland APP_ID. x11 runs it under Xvfb with GTK's platform theme,
+# which brings GTK's own accessibility bridge into the program (the program keeps it off); wayland
+# runs it natively on a headless Weston and also checks that it asks the compositor for a fixed
+# 509 x 526 under its application id.
 set -euo pipefail
 binary=$1
-display=${2:-x11}
+display=$2
+app_id=$3
 here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -z "${VELSORA_IN_SESSION:-}" ]; then
     exec env VELSORA_IN_SESSION=1 dbus-run-session -- "$0" "$@"
@@ -26,6 +29,7 @@ else
     . "$here/../scripts/xvfb.sh"
     start_xvfb 1024x768
     server=$XVFB_PID
+    export QT_QPA_PLATFORMTHEME=gtk3
 fi
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 bus=$!
@@ -44,6 +48,8 @@ if [ "$display" = wayland ]; then
                  grep -E "set_(min|max)_size" "$log" | head -n 4; }
     done
     grep -q 'xdg_toplevel.*configure' "$log" || { echo "FAIL: the compositor never configured the window"; status=1; }
+    grep -q "xdg_toplevel[@#][0-9]*\.set_app_id(\"$app_id\")" "$log" \
+        || { echo "FAIL: the compositor is not told the application id $app_id"; status=1; grep set_app_id "$log"; }
 fi
 rm -f "$log"
 exit $status

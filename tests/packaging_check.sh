@@ -24,6 +24,12 @@ for f in usr/games/velsora usr/share/applications/$id.desktop usr/share/metainfo
 done
 # validate-tree looks only under usr/ and succeeds on an empty tree: the checks above make sure it is not.
 check "appstreamcli validate-tree" appstreamcli validate-tree --no-net "$stage"
+# The menu entry's command, as a desktop runs it (games on the PATH), starts the installed program,
+# which is still running when it is stopped two seconds later (exit 124).
+command=$(sed -n 's/^Exec=//p' "$stage/usr/share/applications/$id.desktop")
+started=0
+PATH=$stage/usr/games:$PATH QT_QPA_PLATFORM=offscreen timeout 2 sh -c "$command" 2>/dev/null || started=$?
+expect "the menu entry's command \"$command\" starts the program" "$started" 124
 
 rm -f "$build"/velsora_*.deb
 check "cpack builds the package" cpack -G DEB -B "$build" --config "$build/CPackConfig.cmake"
