@@ -19,8 +19,8 @@ if [ "${1:-build}" = test ]; then
     # Desktop colour schemes the real-window check plays under: GTK's (Adwaita dark) and qt6ct's.
     packages+=(qt6-gtk-platformtheme qt6ct)
     # Validators of the desktop entry, AppStream data and Debian package; the package's tools;
-    # Debian's hardening checker (devscripts).
-    packages+=(desktop-file-utils appstream lintian dpkg-dev file devscripts)
+    # Debian's hardening checker (devscripts); the icons' reader (icoutils).
+    packages+=(desktop-file-utils appstream lintian dpkg-dev file devscripts icoutils)
     # The Windows version resource, compiled and decompiled here by windres.
     packages+=(binutils-mingw-w64-x86-64)
     # A screen reader's view: the accessibility bus and a client for it; Qt's private Gui headers,
