@@ -97,8 +97,7 @@ play() { # play NAME DPI SCALE SETTING...: the program on one desktop setting, a
     local name=$1 dpi=$2 scale=$3 wid="" i
     shift 3
     echo "== $name"
-    # Twips to device pixels, as the program rounds them: logical pixels first, then the scale.
-    device() { awk -v t="$1" -v dpi="$dpi" -v s="$scale" 'BEGIN { print int(int(t * dpi / 1440 + 0.5) * s + 0.5) }'; }
+    device() { python3 "$here/screen_read.py" - "$dpi" "$scale" pixels "$1"; } # twips to device pixels
     local width height
     width=$(device 7635)
     height=$(device 7890)

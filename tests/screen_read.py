@@ -12,6 +12,7 @@
 #   whole RECT        "whole" when no text touches the rectangle's sides, else "cut"
 #   raised RECT       "raised" when the top and left edges are lighter than the face, and the
 #                     bottom and right darker, else what they are
+#   pixels TWIPS      the device pixels of a length in twips (the DUMP may then be "-": none read)
 import collections
 import hashlib
 import math
@@ -51,13 +52,16 @@ def contrast(a, b):
 
 def main():
     path, dpi, scale = sys.argv[1], float(sys.argv[2]), float(sys.argv[3])
-    pixel = load(path)
+    pixel = load(path) if path != "-" else None
+
+    def logical(twips):  # logical pixels, as the program rounds them
+        return math.floor(twips * dpi / 1440 + 0.5)
 
     def rect(text):
         # Logical pixels as the program rounds them, then the device pixels wholly inside.
         left, top, width, height, *inset = (float(v) for v in text.split(","))
         inset = inset[0] if inset else 0
-        edges = [math.floor(v * dpi / 1440 + 0.5) for v in (left, top, left + width, top + height)]
+        edges = [logical(v) for v in (left, top, left + width, top + height)]
         x0, y0 = (math.ceil((e + inset) * scale) for e in edges[:2])
         x1, y1 = (math.floor((e - inset) * scale) for e in edges[2:])
         return x0, y0, x1, y1  # x1, y1 exclusive
@@ -71,8 +75,12 @@ def main():
 
     args = sys.argv[4:]
     while args:
-        kind, r = args[0], rect(args[1])
+        kind, r = args[0], args[1]
         args = args[2:]
+        if kind == "pixels":
+            print(math.floor(logical(float(r)) * scale + 0.5))
+            continue
+        r = rect(r)
         if kind == "face":
             print(*face(r))
         elif kind == "digest":
