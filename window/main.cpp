@@ -9,7 +9,7 @@ int main(int argc, char** argv)
     // "velsora" on the accessibility bus beside Qt's, and screen readers may read that one.
     qputenv("NO_AT_BRIDGE", "1");
 #if defined(Q_OS_WIN) && QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    // Before Qt 6.8 the program cannot ask for light window frames (see applyAppearance): Windows'
+    // Before Qt 6.8 the program cannot ask for light window frames (see applyClassicColours): Windows'
     // dark mode would put a dark title bar round the light window. A platform named by the player
     // is left as it is.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
