@@ -8,6 +8,8 @@ set(VELSORA_DELAY_LOADED
     d3d9     # the graphics-card check for OpenGL windows (this window is not one)
     d3d11    # the Direct3D 11 renderer, for windows drawn through it (this one is drawn by the
     dxgi     #   raster engine and GDI)
+    dwrite   # DirectWrite, for Qt 6.8's default font engine (Qt 6.4 draws text with GDI)
+    d2d1     # Direct2D, for DirectWrite's colour fonts
     comdlg32 # the native file, colour and font dialogs (the program opens none)
     ws2_32   # sockets in the event loop (the program has none)
     netapi32 # network shares in the file engine (the program opens no file)

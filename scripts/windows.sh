@@ -59,7 +59,7 @@ if grep -aoF -e "$qt" -e "$project" -e "$HOME/" -e "${TMPDIR:-/tmp}/" "$exe" | s
     exit 1
 fi
 echo "Velsora.exe imports:" $imports
-if grep -viE '^(advapi32|comdlg32|d3d9|d3d11|d3d12|dwmapi|dwrite|dxgi|gdi32|imm32|kernel32|msvcrt|netapi32|ole32|oleaut32|setupapi|shcore|shell32|shlwapi|user32|userenv|uxtheme|version|winmm|wtsapi32|ws2_32|mpr|authz|api-ms-win-[a-z0-9-]+)\.dll$' <<<"$imports"; then
+if grep -viE '^(advapi32|comdlg32|d2d1|d3d9|d3d11|d3d12|dwmapi|dwrite|dxgi|gdi32|imm32|kernel32|msvcrt|netapi32|ole32|oleaut32|setupapi|shcore|shell32|shlwapi|user32|userenv|uxtheme|version|winmm|wtsapi32|ws2_32|mpr|authz|api-ms-win-[a-z0-9-]+)\.dll$' <<<"$imports"; then
     echo "Velsora.exe imports the DLLs above, which Windows does not have"
     exit 1
 fi

@@ -6,7 +6,9 @@
 #include <QPointer>
 
 using velsora::Integer;
+using velsora::testing::Steps;
 using velsora::testing::WindowDriver;
+using namespace velsora::testing::steps;
 
 namespace {
 // Every number once, and sums that match, or the untouched size list before Start.
@@ -26,11 +28,11 @@ void verifyIntact(WindowDriver& d)
 // The moments of a game at which the player misbehaves, as the steps that reach them.
 void addStates()
 {
-    QTest::addColumn<QStringList>("state");
-    QTest::newRow("before Start") << QStringList{};
-    QTest::newRow("after Start") << QStringList{"start 3"};
-    QTest::newRow("mid-game, a number selected") << QStringList{"start 3", "5>4", "pick 2"};
-    QTest::newRow("full board") << QStringList{"start 3", "fill"};
+    QTest::addColumn<Steps>("state");
+    QTest::newRow("before Start") << Steps{};
+    QTest::newRow("after Start") << Steps{start("3")};
+    QTest::newRow("mid-game, a number selected") << Steps{start("3"), place("5", 4), pick("2")};
+    QTest::newRow("full board") << Steps{start("3"), fill()};
 }
 } // namespace
 
@@ -49,7 +51,7 @@ private slots:
 
 void TestBadInput::doubleAndTripleClicks()
 {
-    QFETCH(QStringList, state);
+    QFETCH(Steps, state);
     WindowDriver d;
     d.play(state);
     velsora::DesignControls& c = d.controls();
@@ -76,7 +78,7 @@ void TestBadInput::doubleAndTripleClicks()
 
 void TestBadInput::strayKeys()
 {
-    QFETCH(QStringList, state);
+    QFETCH(Steps, state);
     WindowDriver d;
     d.play(state);
     const QList<Qt::Key> keys{Qt::Key_Return, Qt::Key_Enter,  Qt::Key_Escape,   Qt::Key_Delete, Qt::Key_Backspace,
@@ -101,7 +103,7 @@ void TestBadInput::strayKeys()
 
 void TestBadInput::clicksOnWhatIsNotAButton()
 {
-    QFETCH(QStringList, state);
+    QFETCH(Steps, state);
     WindowDriver d;
     d.play(state);
     const int before = d.controls().Command1.count();
@@ -117,7 +119,7 @@ void TestBadInput::clicksOnWhatIsNotAButton()
 
 void TestBadInput::closeAtAnyMoment()
 {
-    QFETCH(QStringList, state);
+    QFETCH(Steps, state);
     auto d = std::make_unique<WindowDriver>();
     d->play(state);
     QVERIFY(d->window().close());

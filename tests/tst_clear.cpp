@@ -4,7 +4,9 @@
 
 using velsora::Integer;
 using velsora::testing::numbersUpTo;
+using velsora::testing::Steps;
 using velsora::testing::WindowDriver;
+using namespace velsora::testing::steps;
 
 namespace {
 void verifyFreshBoard(WindowDriver& d, int n)
@@ -37,18 +39,18 @@ private slots:
 void TestClear::clearAfterPlay_data()
 {
     QTest::addColumn<int>("n");
-    QTest::addColumn<QStringList>("before"); // the steps before Clear
-    QTest::newRow("top row 8-1-6") << 3 << QStringList{"8>0", "1>3", "6>6"};
-    QTest::newRow("a number selected") << 3 << QStringList{"pick 4"};
-    QTest::newRow("pool out of order") << 5 << QStringList{"1>3", "cell 3"};
-    QTest::newRow("twice in a row") << 5 << QStringList{"clear"};
-    QTest::newRow("N = 11 full board") << 11 << QStringList{"fill"};
+    QTest::addColumn<Steps>("before"); // the steps before Clear
+    QTest::newRow("top row 8-1-6") << 3 << Steps{place("8", 0), place("1", 3), place("6", 6)};
+    QTest::newRow("a number selected") << 3 << Steps{pick("4")};
+    QTest::newRow("pool out of order") << 5 << Steps{place("1", 3), cell(3)};
+    QTest::newRow("twice in a row") << 5 << Steps{clear()};
+    QTest::newRow("N = 11 full board") << 11 << Steps{fill()};
 }
 
 void TestClear::clearAfterPlay()
 {
     QFETCH(int, n);
-    QFETCH(QStringList, before);
+    QFETCH(Steps, before);
     WindowDriver d;
     d.start(QString::number(n));
     d.play(before);

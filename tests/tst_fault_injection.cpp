@@ -5,7 +5,9 @@
 #include "platform/faults.h"
 
 using velsora::Integer;
+using velsora::testing::Steps;
 using velsora::testing::WindowDriver;
+using namespace velsora::testing::steps;
 
 class TestFaultInjection : public QObject {
     Q_OBJECT
@@ -17,16 +19,16 @@ private slots:
 
 void TestFaultInjection::interruptedMove_data()
 {
-    QTest::addColumn<QStringList>("before"); // on a 3 x 3 board
-    QTest::addColumn<int>("cell");           // the click that is interrupted
-    QTest::addColumn<QString>("moved");      // the number it moves
-    QTest::newRow("placing a number") << QStringList{"5>4", "pick 7"} << 0 << "7";
-    QTest::newRow("taking a number back") << QStringList{"5>4"} << 4 << "5";
+    QTest::addColumn<Steps>("before");  // on a 3 x 3 board
+    QTest::addColumn<int>("cell");      // the click that is interrupted
+    QTest::addColumn<QString>("moved"); // the number it moves
+    QTest::newRow("placing a number") << Steps{place("5", 4), pick("7")} << 0 << "7";
+    QTest::newRow("taking a number back") << Steps{place("5", 4)} << 4 << "5";
 }
 
 void TestFaultInjection::interruptedMove()
 {
-    QFETCH(QStringList, before);
+    QFETCH(Steps, before);
     QFETCH(int, cell);
     QFETCH(QString, moved);
     // Fail the first write of the click, then the second, and so on until a click completes.

@@ -7,7 +7,9 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 
+using velsora::testing::Steps;
 using velsora::testing::WindowDriver;
+using namespace velsora::testing::steps;
 
 namespace {
 void fill(velsora::ListBox& list, int count)
@@ -201,15 +203,15 @@ void TestListBox::movingKeysSelect()
 
 void TestListBox::refilledListShowsFirstItem_data()
 {
-    QTest::addColumn<QStringList>("steps");
-    QTest::newRow("Start with 11") << QStringList{"start 11"};
-    QTest::newRow("Clear at 11, scrolled to the end") << QStringList{"start 11", "row 120", "clear"};
-    QTest::newRow("Clear at 5, scrolled to the end") << QStringList{"start 5", "row 24", "clear"};
+    QTest::addColumn<Steps>("steps");
+    QTest::newRow("Start with 11") << Steps{start("11")};
+    QTest::newRow("Clear at 11, scrolled to the end") << Steps{start("11"), row(120), clear()};
+    QTest::newRow("Clear at 5, scrolled to the end") << Steps{start("5"), row(24), clear()};
 }
 
 void TestListBox::refilledListShowsFirstItem()
 {
-    QFETCH(QStringList, steps);
+    QFETCH(Steps, steps);
     WindowDriver d;
     QListWidget* list = d.controls().List1.list();
     d.play(steps);

@@ -13,7 +13,9 @@
 #include <QTextBlock>
 #include <QTranslator>
 
+using velsora::testing::Steps;
 using velsora::testing::WindowDriver;
+using namespace velsora::testing::steps;
 
 namespace {
 QString shownText(QWidget* w)
@@ -312,25 +314,24 @@ void TestMainWindow::pictureAtNaturalSize()
 
 void TestMainWindow::buttonFacesPaintTheirColour_data()
 {
-    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<Steps>("steps");
     QTest::addColumn<QString>("button");
     QTest::addColumn<bool>("focused");
     QTest::addColumn<bool>("held"); // the mouse button held down on it
     QTest::addColumn<QColor>("colour");
     const QColor blue(128, 128, 255);
-    QTest::newRow("Start") << QStringList{} << "Command2" << false << false << blue;
-    QTest::newRow("Clear") << QStringList{} << "Command3" << false << false << QColor(255, 0, 0);
-    QTest::newRow("a cell loaded at Start") << QStringList{"start 3"} << "Command1(7)" << false << false << blue;
-    QTest::newRow("a cell loaded by Clear")
-        << QStringList{"start 3", "clear"} << "Command1(8)" << false << false << blue;
-    QTest::newRow("Start, focused") << QStringList{} << "Command2" << true << false << blue;
-    QTest::newRow("a cell, focused") << QStringList{"start 3"} << "Command1(4)" << true << false << blue;
-    QTest::newRow("Clear, held down") << QStringList{} << "Command3" << false << true << QColor(255, 0, 0);
+    QTest::newRow("Start") << Steps{} << "Command2" << false << false << blue;
+    QTest::newRow("Clear") << Steps{} << "Command3" << false << false << QColor(255, 0, 0);
+    QTest::newRow("a cell loaded at Start") << Steps{start("3")} << "Command1(7)" << false << false << blue;
+    QTest::newRow("a cell loaded by Clear") << Steps{start("3"), clear()} << "Command1(8)" << false << false << blue;
+    QTest::newRow("Start, focused") << Steps{} << "Command2" << true << false << blue;
+    QTest::newRow("a cell, focused") << Steps{start("3")} << "Command1(4)" << true << false << blue;
+    QTest::newRow("Clear, held down") << Steps{} << "Command3" << false << true << QColor(255, 0, 0);
 }
 
 void TestMainWindow::buttonFacesPaintTheirColour()
 {
-    QFETCH(QStringList, steps);
+    QFETCH(Steps, steps);
     QFETCH(QString, button);
     QFETCH(bool, focused);
     QFETCH(bool, held);
@@ -382,20 +383,20 @@ void TestMainWindow::enterPressesFocusedButton()
 
 void TestMainWindow::listShowsItsFocus_data()
 {
-    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<Steps>("steps");
     QTest::addColumn<QString>("focus"); // the control that has the focus then
     QTest::addColumn<bool>("dotted");
-    QTest::newRow("Start: no cursor") << QStringList{"start 5"} << "List1" << true;
-    QTest::newRow("Clear, list focused: no cursor") << QStringList{"start 5", "clear"} << "List1" << true;
-    QTest::newRow("the board has the focus") << QStringList{"start 5"} << "Command1(0)" << false;
-    QTest::newRow("the chosen number") << QStringList{"start 5", "pick 7"} << "List1" << true;
+    QTest::newRow("Start: no cursor") << Steps{start("5")} << "List1" << true;
+    QTest::newRow("Clear, list focused: no cursor") << Steps{start("5"), clear()} << "List1" << true;
+    QTest::newRow("the board has the focus") << Steps{start("5")} << "Command1(0)" << false;
+    QTest::newRow("the chosen number") << Steps{start("5"), pick("7")} << "List1" << true;
 }
 
 // The list shows that it has the focus (the classic dotted rectangle on the first item's place or
 // around the current item), and shows nothing of it when it has not.
 void TestMainWindow::listShowsItsFocus()
 {
-    QFETCH(QStringList, steps);
+    QFETCH(Steps, steps);
     QFETCH(QString, focus);
     QFETCH(bool, dotted);
     WindowDriver d;

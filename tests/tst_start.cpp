@@ -6,7 +6,9 @@
 
 using velsora::Integer;
 using velsora::testing::numbersUpTo;
+using velsora::testing::Steps;
 using velsora::testing::WindowDriver;
+using namespace velsora::testing::steps;
 
 class TestStart : public QObject {
     Q_OBJECT
@@ -22,17 +24,17 @@ private slots:
 
 void TestStart::startState_data()
 {
-    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<Steps>("steps");
     QTest::addColumn<int>("n");
-    QTest::newRow("the load-time choice 5") << QStringList{"start"} << 5;
+    QTest::newRow("the load-time choice 5") << Steps{start()} << 5;
     for (const int size : {3, 7, 9, 11}) {
-        QTest::newRow(qPrintable(QString::number(size))) << QStringList{QStringLiteral("start %1").arg(size)} << size;
+        QTest::newRow(qPrintable(QString::number(size))) << Steps{start(QString::number(size))} << size;
     }
 }
 
 void TestStart::startState()
 {
-    QFETCH(QStringList, steps);
+    QFETCH(Steps, steps);
     QFETCH(int, n);
     WindowDriver d;
     d.play(steps);

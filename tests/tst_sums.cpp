@@ -5,7 +5,9 @@
 using velsora::Integer;
 using velsora::testing::expectedSums;
 using velsora::testing::siameseSquare;
+using velsora::testing::Steps;
 using velsora::testing::WindowDriver;
+using namespace velsora::testing::steps;
 
 class TestSums : public QObject {
     Q_OBJECT
@@ -18,16 +20,18 @@ private slots:
 
 void TestSums::examples_data()
 {
-    QTest::addColumn<QStringList>("clicks"); // on a 3 x 3 board
+    QTest::addColumn<Steps>("clicks"); // on a 3 x 3 board
     QTest::addColumn<QStringList>("sums");
-    QTest::newRow("7 in row 1, column 0") << QStringList{"7>1"} << QStringList{"0", "7", "0", "7", "0", "0"};
+    QTest::newRow("7 in row 1, column 0") << Steps{place("7", 1)} << QStringList{"0", "7", "0", "7", "0", "0"};
     QTest::newRow("8 3 4 1 5 9 6 7 2: every sum 15")
-        << QStringList{"8>0", "3>1", "4>2", "1>3", "5>4", "9>5", "6>6", "7>7", "2>8"} << QStringList(6, "15");
+        << Steps{place("8", 0), place("3", 1), place("4", 2), place("1", 3), place("5", 4),
+                 place("9", 5), place("6", 6), place("7", 7), place("2", 8)}
+        << QStringList(6, "15");
 }
 
 void TestSums::examples()
 {
-    QFETCH(QStringList, clicks);
+    QFETCH(Steps, clicks);
     QFETCH(QStringList, sums);
     WindowDriver d;
     d.start(QStringLiteral("3"));

@@ -68,34 +68,36 @@ void WindowDriver::start(const QString& size)
     clickStart();
 }
 
-void WindowDriver::play(const QStringList& steps)
+void WindowDriver::play(const Steps& steps)
 {
-    for (const QString& step : steps) {
-        const QString what = step.section(QLatin1Char(' '), 0, 0);
-        const QString arg = step.section(QLatin1Char(' '), 1);
-        if (what == QLatin1String("start")) {
-            if (!arg.isEmpty()) {
-                selectItem(arg);
-            }
+    for (const Step& step : steps) {
+        switch (step.kind) {
+        case Step::Kind::Start:
+            if (!step.item.isEmpty()) selectItem(step.item);
             clickStart();
-        } else if (what == QLatin1String("pick")) {
-            selectItem(arg);
-        } else if (what == QLatin1String("row")) {
-            clickRow(arg.toInt());
-        } else if (what == QLatin1String("cell")) {
-            clickCell(static_cast<Integer>(arg.toInt()));
-        } else if (what.contains(QLatin1Char('>'))) {
-            selectItem(what.section(QLatin1Char('>'), 0, 0));
-            clickCell(static_cast<Integer>(what.section(QLatin1Char('>'), 1).toInt()));
-        } else if (what == QLatin1String("fill")) {
+            break;
+        case Step::Kind::Pick:
+            selectItem(step.item);
+            break;
+        case Step::Kind::Row:
+            clickRow(step.at);
+            break;
+        case Step::Kind::Cell:
+            clickCell(static_cast<Integer>(step.at));
+            break;
+        case Step::Kind::Place:
+            selectItem(step.item);
+            clickCell(static_cast<Integer>(step.at));
+            break;
+        case Step::Kind::Fill:
             for (int k = 0; k < N() * N(); ++k) {
                 clickRow(0);
                 clickCell(static_cast<Integer>(k));
             }
-        } else if (what == QLatin1String("clear")) {
+            break;
+        case Step::Kind::Clear:
             clickClear();
-        } else {
-            qFatal("unknown step \"%s\"", qPrintable(step));
+            break;
         }
     }
 }

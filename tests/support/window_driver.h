@@ -9,6 +9,46 @@
 
 namespace velsora::testing {
 
+// One step of a table row, each a click or two, as the player makes them.
+struct Step {
+    enum class Kind { Start, Pick, Row, Cell, Place, Fill, Clear } kind;
+    QString item; // the size or the number chosen
+    int at = 0;   // the list's row, or the cell
+};
+using Steps = QList<Step>;
+
+// The steps, for rows to be written as the player's words.
+namespace steps {
+inline Step start(const QString& size = {})
+{
+    return {Step::Kind::Start, size, 0};
+} // the size (if any), Start
+inline Step pick(const QString& item)
+{
+    return {Step::Kind::Pick, item, 0};
+} // a list item
+inline Step row(int at)
+{
+    return {Step::Kind::Row, {}, at};
+} // the list's row
+inline Step cell(int k)
+{
+    return {Step::Kind::Cell, {}, k};
+}
+inline Step place(const QString& item, int k)
+{
+    return {Step::Kind::Place, item, k};
+} // the item into cell k
+inline Step fill()
+{
+    return {Step::Kind::Fill, {}, 0};
+} // the pool's first number into every cell in turn
+inline Step clear()
+{
+    return {Step::Kind::Clear, {}, 0};
+}
+} // namespace steps
+
 class WindowDriver {
 public:
     WindowDriver(); // a new, shown window whose error reports are recorded, not shown
@@ -29,11 +69,7 @@ public:
     void clickClear();
     void clickCell(Integer k);
     void start(const QString& size); // selects the size and presses Start
-    // Steps as a table row gives them, each a click or two: "start 5" (the size, then Start),
-    // "start" (Start as it stands), "pick 7" (the list item 7), "row 4" (the list's row 4),
-    // "cell 4", "7>4" (7 into cell 4), "fill" (the pool's first number into every cell in turn),
-    // "clear".
-    void play(const QStringList& steps);
+    void play(const Steps& steps);
     // A control by its name in the design: "List1", "Command1(4)", "Text1(0)".
     [[nodiscard]] Control& control(const QString& name);
     [[nodiscard]] bool activate(); // makes the window the active one, as the player's click would
@@ -63,3 +99,5 @@ private:
 [[nodiscard]] QStringList siameseSquare(int n);
 
 } // namespace velsora::testing
+
+Q_DECLARE_METATYPE(velsora::testing::Steps)
