@@ -8,8 +8,14 @@ project=$PWD
 toolchain=$project/cmake/mingw-w64-x86_64.cmake
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 
-# The configure options are listed once, in scripts/windows-qt-options.txt, which also keys the cache.
-read -r -a options <<<"$(grep -v '^#' scripts/windows-qt-options.txt | tr '\n' ' ')"
+# The configure options are listed once, in scripts/windows-qt-options.txt, which also keys the cache;
+# its lines "before-6.8 OPTION" count for Qt before 6.8 only.
+if dpkg --compare-versions "${version%%+*}" lt 6.8; then
+    before_6_8='s/^before-6\.8 //'
+else
+    before_6_8='/^before-6\.8 /d'
+fi
+read -r -a options <<<"$(grep -v '^#' scripts/windows-qt-options.txt | sed "$before_6_8" | tr '\n' ' ')"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/velsora-qt.XXXXXX")
 trap 'rm -rf "$work"' EXIT
