@@ -27,9 +27,15 @@ void Announcer::announce(const std::function<QString()>& message)
     if (!QAccessible::isActive()) {
         return;
     }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent news(this, message());
+#elif defined(Q_OS_WIN)
+    QAccessibleValueChangeEvent news(this, message());
+#else
     setAccessibleName(message());
-    QAccessibleEvent shown(this, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    QAccessibleEvent news(this, QAccessible::ObjectShow);
+#endif
+    QAccessible::updateAccessibility(&news);
 }
 
 void Announcer::registerAccessibleRole()

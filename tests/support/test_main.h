@@ -11,6 +11,7 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace velsora::testing {
@@ -34,11 +35,24 @@ public:
     ScreenReader(ScreenReader&&) = delete;
     ScreenReader& operator=(ScreenReader&&) = delete;
 
-    // The last news spoken (a notification shown), and the last list item reported with the focus.
-    [[nodiscard]] static QString news() { return last(QAccessible::ObjectShow, QAccessible::Notification); }
+    // The last news spoken (Qt's announcement, or before Qt 6.8 a notification shown), how many were
+    // spoken by either way, and the last list item reported with the focus.
+    [[nodiscard]] static QString news() { return last(kNews, QAccessible::Notification); }
+    [[nodiscard]] static auto newsCount()
+    {
+        return std::ranges::count_if(heard(), [](const Heard& h) {
+            return h.role == QAccessible::Notification && !h.name.isEmpty()
+                   && (h.event == QAccessible::ObjectShow || h.event == kNews);
+        });
+    }
     [[nodiscard]] static QString focus() { return last(QAccessible::Focus, QAccessible::ListItem); }
 
 private:
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    static constexpr QAccessible::Event kNews = QAccessible::Announcement;
+#else
+    static constexpr QAccessible::Event kNews = QAccessible::ObjectShow;
+#endif
     struct Heard {
         QAccessible::Event event;
         QAccessible::Role role;
@@ -49,10 +63,17 @@ private:
         static std::vector<Heard> all;
         return all;
     }
+    // An announcement carries its own text; any other event has the object's name read.
     static void hear(QAccessibleEvent* event)
     {
         if (QAccessibleInterface* object = event->accessibleInterface()) {
-            heard().push_back({event->type(), object->role(), object->text(QAccessible::Name)});
+            QString said = object->text(QAccessible::Name);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+            if (event->type() == QAccessible::Announcement) {
+                said = static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+            }
+#endif
+            heard().push_back({event->type(), object->role(), said});
         }
     }
     static void setActive(bool active)
