@@ -29,4 +29,14 @@ After every click the sum of every row and every column is shown, so the
 player can see when all of them reach the magic constant. The game can be
 played with the mouse or the keyboard.")
 
+# One source, one package: every file in it is dated at the source's last commit, unless the
+# builder sets SOURCE_DATE_EPOCH, as Debian's own tools do.
+execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+                OUTPUT_VARIABLE source_date OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+if(source_date)
+    set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/CPackSourceDate.cmake)
+    file(WRITE ${CPACK_PROJECT_CONFIG_FILE}
+         "if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})\n    set(ENV{SOURCE_DATE_EPOCH} ${source_date})\nendif()\n")
+endif()
+
 include(CPack)
