@@ -10,17 +10,29 @@ timer=$build/bench/velsora_map_timer
 start_xvfb 1024x768
 trap 'kill "$XVFB_PID" 2>/dev/null || true' EXIT
 
+time_one() { # time_one PROGRAM: "MS KIB"; a failed timing stops the benchmark, saying so
+    local out
+    if ! out=$("$timer" "$1" 2>/dev/null) || ! [[ $out =~ ^[0-9.]+\ [0-9]+$ ]]; then
+        echo "timing $1 failed: '$out'" >&2
+        exit 1
+    fi
+    echo "$out"
+}
+game=$build/window/velsora
+floor=$build/bench/velsora_minimal_window
 # One warm-up each, so that both start from a warm disk cache.
-"$timer" "$build/window/velsora" >/dev/null 2>&1
-"$timer" "$build/bench/velsora_minimal_window" >/dev/null 2>&1
+time_one "$game" >/dev/null
+time_one "$floor" >/dev/null
 for ((i = 0; i < runs; i++)); do
     if ((i % 2 == 0)); then
-        read -r game_ms game_kib < <("$timer" "$build/window/velsora" 2>/dev/null)
-        read -r floor_ms floor_kib < <("$timer" "$build/bench/velsora_minimal_window" 2>/dev/null)
+        game_run=$(time_one "$game")
+        floor_run=$(time_one "$floor")
     else
-        read -r floor_ms floor_kib < <("$timer" "$build/bench/velsora_minimal_window" 2>/dev/null)
-        read -r game_ms game_kib < <("$timer" "$build/window/velsora" 2>/dev/null)
+        floor_run=$(time_one "$floor")
+        game_run=$(time_one "$game")
     fi
+    read -r game_ms game_kib <<<"$game_run"
+    read -r floor_ms floor_kib <<<"$floor_run"
     echo "start-up to map|1.0|$game_ms|$floor_ms"
     echo "peak memory (VmHWM)|1.05|$game_kib|$floor_kib"
 done

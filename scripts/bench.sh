@@ -6,7 +6,7 @@
 #   scripts/bench.sh [PAIRS_OF_OPERATIONS [PAIRS_OF_STARTS [ROUNDS_UNDER_WINE]]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh test
+scripts/install-deps.sh bench
 cmake --preset release >/dev/null
 cmake --build --preset release >/dev/null
 echo "Operations, each including its painting (µs; the other side is the raw-Qt floor):"

@@ -1,6 +1,7 @@
 # Sourced by the scripts that need a private X server: start_xvfb [WIDTHxHEIGHT] starts Xvfb on a
 # free display, exports DISPLAY and leaves its process id in XVFB_PID; start_openbox then starts
 # the window manager on it, waits until it manages the screen, and leaves its process id in WM_PID.
+# shellcheck shell=bash
 start_xvfb() {
     local size=${1:-1024x768} number
     number=$(mktemp)
@@ -11,7 +12,8 @@ start_xvfb() {
     XVFB_PID=$!
     for _ in $(seq 200); do
         if grep -qx '[0-9]\+' "$number"; then
-            export DISPLAY=":$(cat "$number")"
+            DISPLAY=":$(cat "$number")"
+            export DISPLAY
             rm -f "$number"
             return 0
         fi

@@ -94,7 +94,7 @@ stop_program() {
 }
 
 play() { # play NAME DPI SCALE SETTING...: the program on one desktop setting, and its checks
-    local name=$1 dpi=$2 scale=$3 wid="" i
+    local name=$1 dpi=$2 scale=$3 wid=""
     shift 3
     echo "== $name"
     device() { python3 "$here/screen_read.py" - "$dpi" "$scale" pixels "$1"; } # twips to device pixels

@@ -4,6 +4,7 @@
 #   expect NAME SEEN WANTED      a check that a reading is what it should be
 #   at_least NAME SEEN LEAST     a check that a number reads LEAST or more
 #   report                       "N passed, M failed", and fails when any check did
+# shellcheck shell=bash
 passed=0
 failed=0
 ok() { echo "ok: $*"; passed=$((passed + 1)); }

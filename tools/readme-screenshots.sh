@@ -21,7 +21,7 @@ done
 
 # For each cell: click the list, Home selects the first number, Down walks to the wanted one
 # (the pool stays ascending), then click the cell.
-pool=($(seq 1 $((n * n))))
+mapfile -t pool < <(seq 1 $((n * n)))
 steps=("mousemove --window WID 428 60 click 1") # Start, with "5" chosen at load
 for ((k = 0; k < n * n; k++)); do
     want=${square[k]}

@@ -26,10 +26,11 @@ fi
 app=$!
 wid=""
 for _ in $(seq 100); do
-    wid=$(xdotool search --sync --onlyvisible --name 'Velsora' 2>/dev/null | head -n 1) && [ -n "$wid" ] && break
+    wid=$(xdotool search --onlyvisible --name 'Velsora' 2>/dev/null | head -n 1) && [ -n "$wid" ] && break
+    kill -0 "$app" 2>/dev/null || { echo "the program ended before its window mapped" >&2; exit 1; }
     sleep 0.1
 done
-[ -n "$wid" ] || { echo "the window did not map" >&2; exit 1; }
+[ -n "$wid" ] || { echo "the window did not map within 10 s" >&2; exit 1; }
 sleep 0.5
 for step in "$@"; do
     # shellcheck disable=SC2086 # each step is a list of xdotool words
