@@ -20,7 +20,7 @@ cache=${XDG_CACHE_HOME:-$HOME/.cache}/velsora
 # VELSORA_WINDOWS_QT names a Qt for Windows of one's own, to relink the program with it.
 qt=${VELSORA_WINDOWS_QT:-$cache/$(qt_key)}
 if [ ! -f "$qt/.complete" ]; then
-    echo "Building Qt for Windows once, into $qt (about 15 to 30 minutes on two cores)"
+    echo "Building Qt for Windows once, into $qt (docs/building.md says how long it takes)"
     mkdir -p "$(dirname "$qt")"
     scripts/windows-qt.sh "$qt"
 fi
@@ -113,3 +113,17 @@ later=$(awk -F. '{ printf "%s.%02d", $1, $2 + 1 }' <<<"$version")
 make_msi "$later"
 tests/windows_installer.sh "$msi" "$build/Velsora-$later-windows-x86_64.msi" "$version" "$later" "$publisher"
 rm -f "$build/Velsora-$later-windows-x86_64.msi"
+
+# A Windows screen reader's view through UI Automation needs Wine 10 (Debian 13), whose UI Automation
+# has the events and the client Wine 8 lacks, and MinGW-w64's headers of Debian 13. With Wine 10 the
+# check runs here, on this program and on any other named in VELSORA_UIA_ALSO (a zip or a program);
+# elsewhere in a fresh Debian 13 root, where the tool that makes one is at hand.
+if [ "$(wine --version | sed -n 's/^wine-\([0-9]*\).*/\1/p')" -ge 10 ]; then
+    for program in "$zip" ${VELSORA_UIA_ALSO:-}; do
+        tests/uia_check.sh "$program"
+    done
+elif [ -x ../shared/tools/fresh/run-in-fresh ] && [ "$(id -u)" -eq 0 ]; then
+    scripts/debian13.sh -i "$zip" "scripts/install-deps.sh windows && tests/uia_check.sh /work/shared/in/$(basename "$zip")"
+else
+    echo "The UI Automation check is left out: it needs Wine 10 (Debian 13), or a Debian 13 root made by the fresh-root tool."
+fi
