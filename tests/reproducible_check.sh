@@ -6,9 +6,10 @@ set -euo pipefail
 . "$(dirname "$0")/report.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+git clone -q "$1" "$work/first"
+cp -a "$work/first" "$work/second-build"
+find "$work/second-build" -exec touch -d '2001-02-03 04:05:06' {} +
 for side in first second-build; do
-    git clone -q "$1" "$work/$side"
-    [ "$side" = first ] || find "$work/$side" -exec touch -d '2001-02-03 04:05:06' {} +
     cmake -S "$work/$side" -B "$work/$side/out" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
         -DVELSORA_BUILD_EXTRAS=OFF >/dev/null
     cmake --build "$work/$side/out" >/dev/null
