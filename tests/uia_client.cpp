@@ -70,7 +70,9 @@ std::wstring describe(IUIAutomationElement* element)
     element->get_CurrentName(&name);
     VARIANT full;
     VariantInit(&full);
-    if (SUCCEEDED(element->GetCurrentPropertyValue(UIA_FullDescriptionPropertyId, &full)) && full.vt == VT_BSTR) {
+    // The property by its id, as Wine 10 serves no other way to read the full description.
+    if (SUCCEEDED(element->GetCurrentPropertyValueEx(UIA_FullDescriptionPropertyId, TRUE, &full))
+        && full.vt == VT_BSTR) {
         description = full.bstrVal;
     } else {
         VariantClear(&full);
@@ -157,8 +159,14 @@ int wmain(int argc, wchar_t** argv)
         print(L"no window captioned " + std::wstring(argv[1]));
         return 1;
     }
+    // The raw view: Wine 10 walks no other (Qt shows no element that the control view would hide).
+    IUIAutomationCondition* everything = nullptr;
     IUIAutomationTreeWalker* walker = nullptr;
-    automation->get_ControlViewWalker(&walker);
+    if (FAILED(automation->CreateTrueCondition(&everything))
+        || FAILED(automation->CreateTreeWalker(everything, &walker))) {
+        print(L"no tree walker");
+        return 1;
+    }
     printTree(walker, window, 0);
     FocusHandler handler;
     if (FAILED(automation->AddFocusChangedEventHandler(nullptr, &handler))) {
