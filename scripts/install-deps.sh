@@ -3,9 +3,10 @@
 #   scripts/install-deps.sh [build|test|windows|bench|resources]
 set -euo pipefail
 
-# Qt's own texts in Bulgarian come from qt6-translations-l10n. CPack's Debian package wants file,
-# and dpkg-shlibdeps (dpkg-dev) to name the libraries the program needs as its dependencies.
-packages=(qt6-base-dev cmake ninja-build g++ fonts-liberation qt6-translations-l10n file dpkg-dev)
+# Ninja builds the presets, make a plain `cmake -B build`. Qt's own texts in Bulgarian come from
+# qt6-translations-l10n. CPack's Debian package wants file, and dpkg-shlibdeps (dpkg-dev) to name
+# the libraries the program needs as its dependencies.
+packages=(qt6-base-dev cmake ninja-build make g++ fonts-liberation qt6-translations-l10n file dpkg-dev)
 # The real program under Xvfb with a window manager; xwininfo, xprop and xwd (x11-utils, x11-apps)
 # read its window, xdotool types into it, ImageMagick and Python read its screenshots.
 real_window=(xvfb x11-utils x11-apps openbox xdotool imagemagick python3)

@@ -13,7 +13,7 @@ step() { # step NAME COMMAND...: runs the command and says how long it took
     echo "== $1: $((SECONDS - begin)) s"
 }
 step "packages" scripts/install-deps.sh test
-step "clang-format" scripts/lint.sh
+step "lint" scripts/lint.sh
 step "GCC build" bash -c 'cmake --preset ci >/dev/null && cmake --build --preset ci'
 step "GCC tests" ctest --preset ci -j2
 echo "$(clang-tidy --version | grep -m1 version): $(clang-tidy --list-checks | grep -c '^    ') checks on every file the Clang build compiles"
