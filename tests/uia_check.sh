@@ -42,7 +42,7 @@ keys() { # keys KEY...: one at a time, each given time to be handled and heard
     local key
     for key in "$@"; do
         xdotool windowactivate --sync "$window" key "$key" >/dev/null 2>&1
-        sleep 0.7
+        sleep 1
     done
 }
 # The tree before Start, read as a screen reader first asks for it; Qt's accessibility wakes then.
@@ -50,11 +50,13 @@ wine "$work/uia_client.exe" "$caption" 0 >"$work/before" 2>/dev/null
 keys Tab space
 # Now the board, then the focus while the list's first number goes into row 1, column 1 and back,
 # the focus moves on, and Tab goes round by the list and the help text to Clear (Start is gone).
-wine "$work/uia_client.exe" "$caption" 20 >"$work/after" 2>/dev/null &
+wine "$work/uia_client.exe" "$caption" 25 >"$work/after" 2>/dev/null &
 client=$!
 for _ in $(seq 100); do grep -q '^listening' "$work/after" && break; sleep 0.1; done
+sleep 2 # Wine's delivery of the events starts a moment after the handler is added
 keys Down shift+Tab space space Right Tab Tab Tab space
 wait "$client" || true
+sed -n 's/^focus /    the focus: /p' "$work/after"
 
 has() { grep -qxF -- "$2" "$work/$1"; } # has FILE LINE
 while IFS='|' read -r file line; do
