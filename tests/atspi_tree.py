@@ -5,6 +5,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def find_apps(name, tries=100):
@@ -21,15 +22,16 @@ def walk(node, found):
     for child in node:
         if child is None:
             continue
-        found.append((child.getRole(), child.name or "", child.description or "", child))
+        try:
+            found.append((child.getRole(), child.name or "", child.description or "", child))
+        except GLib.GError:
+            continue  # it went while the tree was read (Start rebuilds the board): the next walk tells
         walk(child, found)
     return found
 
 
 def pump(seconds):
     # Delivers the accessibility events that arrived meanwhile.
-    from gi.repository import GLib
-
     end = time.monotonic() + seconds
     while time.monotonic() < end:
         while GLib.MainContext.default().iteration(False):
