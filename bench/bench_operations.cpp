@@ -5,6 +5,7 @@
 // bench/ratios.py to turn into ratios with intervals against the goal of 1.10.
 // Usage: QT_QPA_PLATFORM=offscreen velsora_bench_operations [pairs]
 #include "floor_board.h"
+#include "window/application.h"
 #include "window/main_window.h"
 
 #include <QApplication>

@@ -51,11 +51,6 @@ void CommandButton::setCaption(const QString& caption)
     button()->setText(caption);
 }
 
-void CommandButton::onClick(EventBoundary::Dispatch<> dispatch)
-{
-    QObject::connect(button(), &QPushButton::clicked, button(), [d = std::move(dispatch)] { d(); });
-}
-
 std::unique_ptr<CommandButton> CommandButton::loadCopy() const
 {
     auto copy = std::make_unique<CommandButton>(widget()->parentWidget());

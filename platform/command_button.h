@@ -2,7 +2,6 @@
 #pragma once
 
 #include "control.h"
-#include "event_boundary.h"
 
 #include <QPushButton>
 #include <memory>
@@ -33,8 +32,6 @@ public:
     [[nodiscard]] QString Caption() const;
     void setCaption(const QString& caption);
 
-    // Clicks run through the event boundary: their dispatch is all a click can be connected to.
-    void onClick(EventBoundary::Dispatch<> dispatch);
     // A new hidden member with this button's caption, colours, size and position.
     [[nodiscard]] std::unique_ptr<CommandButton> loadCopy() const;
 

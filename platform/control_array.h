@@ -4,7 +4,6 @@
 #include "checked.h"
 #include "control.h"
 #include "errors.h"
-#include "event_boundary.h"
 #include "faults.h"
 
 #include <QString>
@@ -96,12 +95,6 @@ public:
     {
         forEachMember(setUp);
         setUps_.push_back(std::move(setUp));
-    }
-
-    // The click handler of every member, present and future; it receives the member's index.
-    void onClick(const EventBoundary::Dispatch<Integer>& click)
-    {
-        setUp([click](Integer index, T& member) { member.onClick(click.forMember(index)); });
     }
 
     [[nodiscard]] const QString& name() const noexcept { return name_; }

@@ -33,6 +33,13 @@ void EventBoundary::run(const Handler& handler, const std::function<void()>& bod
     }
 }
 
+void EventBoundary::run(const Handler& handler, const std::function<void()>& body, const Handler& followUp,
+                        const std::function<void()>& next) noexcept
+{
+    run(handler, body);
+    run(followUp, next);
+}
+
 QString EventBoundary::messageFor(const Report& report)
 {
     const QString where =

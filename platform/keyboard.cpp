@@ -72,25 +72,4 @@ std::optional<int> rowWithoutCursor(Meaning meaning, int count, int rowsShown)
     }
 }
 
-std::optional<Place> stepOnBoard(Meaning meaning, Place from, int n)
-{
-    const auto within = [n](int i) { return std::clamp(i, 0, n - 1); };
-    switch (meaning) {
-    case Meaning::Left:
-        return Place{from.row, within(from.column - 1)};
-    case Meaning::Right:
-        return Place{from.row, within(from.column + 1)};
-    case Meaning::Up:
-        return Place{within(from.row - 1), from.column};
-    case Meaning::Down:
-        return Place{within(from.row + 1), from.column};
-    case Meaning::Home:
-        return Place{from.row, 0};
-    case Meaning::End:
-        return Place{from.row, n - 1};
-    default:
-        return std::nullopt;
-    }
-}
-
 } // namespace velsora::keyboard

@@ -37,15 +37,4 @@ enum class Meaning {
 // the other moves and Space to the first; nullopt leaves the key to Qt.
 [[nodiscard]] std::optional<int> rowWithoutCursor(Meaning meaning, int count, int rowsShown);
 
-// A place on the board, counted from 0.
-struct Place {
-    int row = 0;
-    int column = 0;
-    bool operator==(const Place&) const = default;
-};
-
-// Where a key takes the focus on an n x n board: the arrows to the neighbour, staying put at the
-// edges, Home and End to the ends of the row; nullopt for the keys that do not move on the board.
-[[nodiscard]] std::optional<Place> stepOnBoard(Meaning meaning, Place from, int n);
-
 } // namespace velsora::keyboard

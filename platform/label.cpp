@@ -44,9 +44,9 @@ void Label::setCentered()
     label()->setAlignment(Qt::AlignCenter);
 }
 
-void Label::onClick(EventBoundary::Dispatch<> dispatch)
+void Label::onClick(std::function<void()> click)
 {
-    static_cast<ClickableLabel*>(widget())->clicked = [d = std::move(dispatch)] { d(); };
+    static_cast<ClickableLabel*>(widget())->clicked = std::move(click);
 }
 
 std::unique_ptr<Label> Label::loadCopy() const

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "control.h"
-#include "event_boundary.h"
 
 #include <QLabel>
 #include <functional>
@@ -33,8 +32,8 @@ public:
     void setSingleBorder();
     void setCentered();
 
-    // Clicks run through the event boundary: their dispatch is all a click can be connected to.
-    void onClick(EventBoundary::Dispatch<> dispatch);
+    // What a left click on the label runs.
+    void onClick(std::function<void()> click);
     [[nodiscard]] std::unique_ptr<Label> loadCopy() const;
 
     [[nodiscard]] QLabel* label() const;

@@ -9,3 +9,12 @@ echo "clang-format: $(git ls-files '*.cpp' '*.h' | wc -l) files clean"
 shellcheck --version | sed -n 2p
 git ls-files '*.sh' .ci/run | xargs shellcheck --external-sources --severity=warning
 echo "shellcheck: $(git ls-files '*.sh' .ci/run | wc -l) scripts clean"
+# The layers: the platform wraps Qt and knows nothing above it; the puzzle speaks only to the
+# platform's controls.
+layering=$(git grep -nE '^#include "(window|puzzle)/' -- 'platform/*' ; git grep -nE '^#include "window/' -- 'puzzle/*') || true
+if [ -n "$layering" ]; then
+    echo "a layer includes one above it:" >&2
+    echo "$layering" >&2
+    exit 1
+fi
+echo "layering: platform/ and puzzle/ include nothing above them"

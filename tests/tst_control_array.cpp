@@ -20,7 +20,6 @@ private slots:
     void errors_data();
     void errors();
     void unloadDestroysAndFreesIndex();
-    void clicksCarryIndex();
 };
 
 void TestControlArray::loadCopiesTemplate()
@@ -99,20 +98,6 @@ void TestControlArray::unloadDestroysAndFreesIndex()
     QVERIFY(!cells.exists(1));
     cells.Load(1);
     QVERIFY(cells.exists(1));
-}
-
-void TestControlArray::clicksCarryIndex()
-{
-    WindowDriver d;
-    auto& cells = d.controls().Command1;
-    std::vector<velsora::Integer> clicked;
-    static constexpr velsora::Handler record{"Record", ""};
-    cells.onClick(
-        d.window().boundary().dispatch<velsora::Integer>(record, [&](velsora::Integer k) { clicked.push_back(k); }));
-    cells.Load(4);
-    cells(4).setVisible(true);
-    QTest::mouseClick(cells(4).button(), Qt::LeftButton);
-    QCOMPARE(clicked, std::vector<velsora::Integer>{4});
 }
 
 VELSORA_TEST_MAIN(TestControlArray)

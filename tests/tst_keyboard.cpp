@@ -4,9 +4,10 @@
 #include "support/window_driver.h"
 
 #include "platform/keyboard.h"
+#include "window/board_access.h"
 
+using velsora::Place;
 using velsora::keyboard::Meaning;
-using velsora::keyboard::Place;
 using velsora::testing::WindowDriver;
 
 Q_DECLARE_METATYPE(Meaning)
@@ -103,7 +104,7 @@ void TestKeyboard::board()
     QFETCH(int, row);
     QFETCH(int, column);
     QFETCH(std::optional<Place>, to);
-    QCOMPARE(velsora::keyboard::stepOnBoard(meaning, {row, column}, 5), to);
+    QCOMPARE(velsora::stepOnBoard(meaning, {row, column}, 5), to);
 }
 
 // Enter held down on a cell places the chosen number, and its repeats do not take it back.

@@ -1,7 +1,6 @@
 // The board as one tab stop with arrow keys, and what the cells tell a screen reader.
 #include "board_access.h"
 #include "handlers.h"
-#include "platform/keyboard.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -9,10 +8,32 @@
 
 namespace velsora {
 
-BoardAccess::BoardAccess(DesignControls& controls, const Puzzle& puzzle, EventBoundary& boundary)
+std::optional<Place> stepOnBoard(keyboard::Meaning meaning, Place from, int n)
+{
+    const auto within = [n](int i) { return std::clamp(i, 0, n - 1); };
+    switch (meaning) {
+    case keyboard::Meaning::Left:
+        return Place{from.row, within(from.column - 1)};
+    case keyboard::Meaning::Right:
+        return Place{from.row, within(from.column + 1)};
+    case keyboard::Meaning::Up:
+        return Place{within(from.row - 1), from.column};
+    case keyboard::Meaning::Down:
+        return Place{within(from.row + 1), from.column};
+    case keyboard::Meaning::Home:
+        return Place{from.row, 0};
+    case keyboard::Meaning::End:
+        return Place{from.row, n - 1};
+    default:
+        return std::nullopt;
+    }
+}
+
+BoardAccess::BoardAccess(QWidget* window, DesignControls& controls, const Puzzle& puzzle, EventBoundary& boundary)
     : c_(controls)
     , puzzle_(puzzle)
     , boundary_(boundary)
+    , announcer_(window)
 {
     c_.Command1.setUp([this](Integer k, CommandButton& cell) { adopt(k, cell); });
     QAccessible::installActivationObserver(this);
@@ -72,6 +93,44 @@ void BoardAccess::describeLinesThrough(Integer k)
     }
 }
 
+void BoardAccess::beforeMove(Integer k)
+{
+    captionBefore_ = c_.Command1(k).Caption();
+}
+
+void BoardAccess::afterMove(Integer k)
+{
+    describeLinesThrough(k);
+    if (c_.Command1.exists(k) && c_.Command1(k).Caption() != captionBefore_) {
+        announcer_.announce([&] { return words::moveNews(cell(k)); });
+    }
+}
+
+void BoardAccess::beforeStart()
+{
+    sideBefore_ = puzzle_.N;
+}
+
+void BoardAccess::afterStart()
+{
+    if (puzzle_.N == sideBefore_ || puzzle_.N <= 0) {
+        return;
+    }
+    describeAll();
+    // The next step is to choose a number: the pool takes the focus, not the help text.
+    c_.List1.widget()->setFocus(Qt::OtherFocusReason);
+    announcer_.announce([this] { return words::gameNews(puzzle_.N); });
+}
+
+void BoardAccess::afterClear()
+{
+    if (puzzle_.N <= 0) {
+        return;
+    }
+    describeAll();
+    announcer_.announce(words::clearNews);
+}
+
 void BoardAccess::adopt(Integer k, CommandButton& cell)
 {
     QWidget* w = cell.widget();
@@ -112,8 +171,8 @@ bool BoardAccess::handleKey(QObject* watched, QEvent* event)
         makeTabStop(k);
         return false;
     }
-    const auto to = keyboard::stepOnBoard(keyboard::meaningOf(*static_cast<QKeyEvent*>(event)),
-                                          {puzzle_.rowOf(k), puzzle_.columnOf(k)}, puzzle_.N);
+    const auto to = stepOnBoard(keyboard::meaningOf(*static_cast<QKeyEvent*>(event)),
+                                {puzzle_.rowOf(k), puzzle_.columnOf(k)}, puzzle_.N);
     if (!to) {
         return false;
     }

@@ -1,21 +1,35 @@
 // The board for keyboard and screen-reader players: one tab stop moved through with the arrow
-// keys, and cells and sum labels that say what they are to a screen reader.
+// keys, cells and sum labels that say what they are to a screen reader, and the news of each click.
 #pragma once
 
 #include "design_controls.h"
+#include "platform/announcer.h"
 #include "platform/event_boundary.h"
+#include "platform/keyboard.h"
 #include "puzzle/puzzle.h"
 #include "words.h"
 
 #include <QAccessible>
 #include <QObject>
+#include <optional>
 
 namespace velsora {
+
+// A place on the board, counted from 0.
+struct Place {
+    int row = 0;
+    int column = 0;
+    bool operator==(const Place&) const = default;
+};
+
+// Where a key takes the focus on an n x n board: the arrows to the neighbour, staying put at the
+// edges, Home and End to the ends of the row; nullopt for the keys that do not move on the board.
+[[nodiscard]] std::optional<Place> stepOnBoard(keyboard::Meaning meaning, Place from, int n);
 
 class BoardAccess : public QObject, public QAccessible::ActivationObserver {
     Q_OBJECT
 public:
-    BoardAccess(DesignControls& controls, const Puzzle& puzzle, EventBoundary& boundary);
+    BoardAccess(QWidget* window, DesignControls& controls, const Puzzle& puzzle, EventBoundary& boundary);
     ~BoardAccess() override;
     BoardAccess(const BoardAccess&) = delete;
     BoardAccess& operator=(const BoardAccess&) = delete;
@@ -34,6 +48,14 @@ public:
     void describeLinesThrough(Integer k);
     void accessibilityActiveChanged(bool active) override;
 
+    // Around the click handlers: what the board was before, then what a screen reader hears of the
+    // change, with the descriptions the change touched brought up to date.
+    void beforeMove(Integer k);
+    void afterMove(Integer k);
+    void beforeStart();
+    void afterStart();
+    void afterClear();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -46,6 +68,9 @@ private:
     DesignControls& c_;
     const Puzzle& puzzle_;
     EventBoundary& boundary_;
+    Announcer announcer_;
+    QString captionBefore_;
+    Integer sideBefore_ = 0;
     Integer tabStop_ = 0; // the cell Tab enters the board at: the one that last had the focus
 };
 

@@ -1,4 +1,5 @@
 // Starts Velsora: one window, closed to end the program.
+#include "application.h"
 #include "main_window.h"
 
 #include <QApplication>

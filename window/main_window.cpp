@@ -1,84 +1,14 @@
 // Window attributes, handler wiring, tab order and the load-time set-up.
 #include "main_window.h"
+#include "application.h"
 #include "handlers.h"
-#include "platform/classic_palette.h"
-#include "platform/style.h"
 #include "platform/twips.h"
-#include "velsora_version.h"
 
-#include <QAccessibleWidget>
 #include <QApplication>
-#include <QIcon>
-#include <QLibraryInfo>
 #include <QScreen>
-#include <QTranslator>
 #include <QWindow>
 
 namespace velsora {
-
-QFont formFont()
-{
-    QFont font(QStringLiteral("Times New Roman"), 12);
-    font.setWeight(QFont::Normal);
-    font.setItalic(false);
-    font.setUnderline(false);
-    font.setStrikeOut(false);
-    return font;
-}
-
-QIcon programIcon()
-{
-    // The window's own icon: the 32-pixel image, and 64 pixels for double-density title bars.
-    // Menus and docks take the larger sizes from the installed icon theme; decoding them here
-    // would only slow the start.
-    QIcon icon;
-    for (const int size : {32, 64}) {
-        icon.addFile(QStringLiteral(":/velsora/icons/velsora-%1.png").arg(size), QSize(size, size));
-    }
-    return icon;
-}
-
-namespace {
-// Qt's own texts (context menus, scroll bars, message box buttons) in Bulgarian: compiled into
-// the program where it carries them (Windows), else from Qt's installed translations; without
-// them those few texts stay in English. The compiled-in ones come first, so that no file on the
-// player's disk can stand in for them.
-void loadQtTranslations()
-{
-    auto* translator = new QTranslator(qApp);
-    const QString name = QStringLiteral("qtbase_bg");
-    if (translator->load(name, QStringLiteral(VELSORA_QT_TRANSLATIONS_PREFIX))
-        || translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(translator);
-    } else {
-        delete translator;
-    }
-}
-
-// A plain top-level QWidget reaches screen readers as a filler, which they neither announce nor
-// read the title of; the game's window is a window, named by its caption.
-QAccessibleInterface* windowAccessible(const QString& /*className*/, QObject* object)
-{
-    auto* window = qobject_cast<MainWindow*>(object);
-    return window != nullptr ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
-}
-} // namespace
-
-void applyAppearance()
-{
-    QApplication::setStyle(new PlatformStyle);
-    applyClassicColours();
-    // One font for everything, Qt's own message boxes and menus too; set before anything asks
-    // for the desktop's font, which Qt would otherwise look up and load for nothing.
-    QApplication::setFont(formFont());
-    loadQtTranslations();
-    QAccessible::installFactory(windowAccessible);
-    Announcer::registerAccessibleRole();
-    QApplication::setApplicationName(QStringLiteral("Velsora"));
-    QApplication::setApplicationVersion(QStringLiteral(VELSORA_VERSION));
-    // Lets the desktop match the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral(VELSORA_APP_ID));
-}
 
 namespace {
 // Font and background come before the controls: whatever the controls laid out or resolved
@@ -102,8 +32,7 @@ MainWindow::MainWindow()
     , boundary_(this)
     , controls_(withFormLook(this))
     , puzzle_(FormControls{controls_.Command1, controls_.Label1, controls_.List1, controls_.Command2, controls_.Image1})
-    , access_(controls_, puzzle_, boundary_)
-    , announcer_(this)
+    , access_(this, controls_, puzzle_, boundary_)
 {
     setObjectName(QStringLiteral("Velsora"));
     setWindowTitle(windowCaption());
@@ -160,25 +89,35 @@ void MainWindow::Label2_Click(Integer /*Index*/) {}
 
 void MainWindow::connectHandlers()
 {
-    // Each click tells screen readers what it changed once the puzzle's handler is done.
-    controls_.Command1.onClick(boundary_.dispatch<Integer>(
-        handlers::Command1_Click,
-        [this](Integer index) {
-            captionBefore_ = controls_.Command1(index).Caption();
-            puzzle_.Command1_Click(index);
-        },
-        handlers::MoveNews, [this](Integer index) { afterCellClick(index); }));
-    controls_.Command2.onClick(boundary_.dispatch(
-        handlers::Command2_Click,
-        [this] {
-            sideBefore_ = puzzle_.N;
-            puzzle_.Command2_Click();
-        },
-        handlers::StartNews, [this] { afterStart(); }));
-    controls_.Command3.onClick(boundary_.dispatch(
-        handlers::Command3_Click, [this] { puzzle_.Command3_Click(); }, handlers::ClearNews, [this] { afterClear(); }));
-    controls_.Label2.onClick(
-        boundary_.dispatch<Integer>(handlers::Label2_Click, [this](Integer index) { Label2_Click(index); }));
+    // Every click runs its handler through the boundary, then tells screen readers what it changed.
+    controls_.Command1.setUp([this](Integer index, CommandButton& cell) {
+        connect(cell.button(), &QPushButton::clicked, this, [this, index] {
+            boundary_.run(
+                handlers::Command1_Click,
+                [this, index] {
+                    access_.beforeMove(index);
+                    puzzle_.Command1_Click(index);
+                },
+                handlers::MoveNews, [this, index] { access_.afterMove(index); });
+        });
+    });
+    connect(controls_.Command2.button(), &QPushButton::clicked, this, [this] {
+        boundary_.run(
+            handlers::Command2_Click,
+            [this] {
+                access_.beforeStart();
+                puzzle_.Command2_Click();
+            },
+            handlers::StartNews, [this] { access_.afterStart(); });
+    });
+    connect(controls_.Command3.button(), &QPushButton::clicked, this, [this] {
+        boundary_.run(
+            handlers::Command3_Click, [this] { puzzle_.Command3_Click(); }, handlers::ClearNews,
+            [this] { access_.afterClear(); });
+    });
+    controls_.Label2.setUp([this](Integer index, Label& label) {
+        label.onClick([this, index] { boundary_.run(handlers::Label2_Click, [this, index] { Label2_Click(index); }); });
+    });
 }
 
 void MainWindow::describeForScreenReaders()
@@ -196,34 +135,6 @@ void MainWindow::describeForScreenReaders()
     c.Image1.setAccessibleName(said.pictureName);
     c.Image1.setAccessibleDescription(said.pictureDescription);
     c.Label2(0).setAccessibleDescription(said.titleDescription);
-}
-
-void MainWindow::afterCellClick(Integer index)
-{
-    access_.describeLinesThrough(index);
-    if (controls_.Command1.exists(index) && controls_.Command1(index).Caption() != captionBefore_) {
-        announcer_.announce([&] { return words::moveNews(access_.cell(index)); });
-    }
-}
-
-void MainWindow::afterStart()
-{
-    if (puzzle_.N == sideBefore_ || puzzle_.N <= 0) {
-        return;
-    }
-    access_.describeAll();
-    // The next step is to choose a number: the pool takes the focus, not the help text.
-    controls_.List1.widget()->setFocus(Qt::OtherFocusReason);
-    announcer_.announce([this] { return words::gameNews(puzzle_.N); });
-}
-
-void MainWindow::afterClear()
-{
-    if (puzzle_.N <= 0) {
-        return;
-    }
-    access_.describeAll();
-    announcer_.announce(words::clearNews);
 }
 
 void MainWindow::setTabOrder()

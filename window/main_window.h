@@ -3,11 +3,9 @@
 
 #include "board_access.h"
 #include "design_controls.h"
-#include "platform/announcer.h"
 #include "platform/event_boundary.h"
 #include "puzzle/puzzle.h"
 
-#include <QIcon>
 #include <QWidget>
 
 namespace velsora {
@@ -36,10 +34,6 @@ private:
     void connectHandlers();
     void setTabOrder();
     void describeForScreenReaders();
-    // After a handler: tell a screen reader what changed, and keep what it reads up to date.
-    void afterCellClick(Integer index);
-    void afterStart();
-    void afterClear();
 
     // First: building the controls already sends the window events.
     bool centredWithFrame_ = false;
@@ -47,20 +41,6 @@ private:
     DesignControls controls_;
     Puzzle puzzle_;
     BoardAccess access_;
-    Announcer announcer_;
-    // What a handler found before it ran, for the step that follows it.
-    QString captionBefore_;
-    Integer sideBefore_ = 0;
 };
-
-// The window's icon.
-QIcon programIcon();
-
-// Application-wide look: the style that paints coloured button faces, names and version,
-// Qt's own texts in Bulgarian, and the window's role for screen readers.
-void applyAppearance();
-
-// The window's font, taken by every control: Times New Roman, 12 pt, regular.
-QFont formFont();
 
 } // namespace velsora

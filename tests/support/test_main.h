@@ -1,6 +1,7 @@
 // The main() of every GUI test: the program's look, then the test object.
 #pragma once
 
+#include "window/application.h"
 #include "window/main_window.h"
 
 #include <QAccessible>
