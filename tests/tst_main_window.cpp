@@ -2,7 +2,7 @@
 #include "support/test_main.h"
 #include "support/window_driver.h"
 
-#include "platform/twips.h"
+#include "window/design.h"
 
 #include <QAccessible>
 #include <QFontInfo>
@@ -13,6 +13,7 @@
 #include <QTextBlock>
 #include <QTranslator>
 
+namespace design = velsora::design;
 using velsora::testing::Steps;
 using velsora::testing::WindowDriver;
 using namespace velsora::testing::steps;
@@ -22,7 +23,7 @@ QString shownText(QWidget* w)
 {
     if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
     if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
-    if (auto* e = qobject_cast<QPlainTextEdit*>(w)) return e->toPlainText().left(20);
+    if (qobject_cast<QPlainTextEdit*>(w)) return {};
     if (auto* list = qobject_cast<QListWidget*>(w)) {
         QStringList items;
         for (int i = 0; i < list->count(); ++i)
@@ -77,70 +78,49 @@ private slots:
 
 void TestMainWindow::controls_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QRect>("twips");
-    QTest::addColumn<QColor>("background"); // what shows behind its text or picture
-    QTest::addColumn<bool>("ownColour");    // set by the design, not the program's standard
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("visible");
-    const QColor white(255, 255, 255);
-    const QColor lilac(192, 192, 255);
-    const QColor face(239, 239, 239);
-    QTest::newRow("Command3") << "Command3"
-                              << "QPushButton" << QRect(5880, 2640, 1215, 375) << QColor(255, 0, 0) << true << "Чисти"
-                              << true;
-    QTest::newRow("Text1(1)") << "Text1(1)"
-                              << "QPlainTextEdit" << QRect(3000, 6960, 6375, 2535) << white << false << "" << false;
-    QTest::newRow("Text1(0)") << "Text1(0)"
-                              << "QPlainTextEdit" << QRect(120, 6120, 7095, 1695) << white << false
-                              << "Част от първите комп" << true;
-    QTest::newRow("Command2") << "Command2"
-                              << "QPushButton" << QRect(5880, 720, 1095, 375) << QColor(128, 128, 255) << true
-                              << "Начало" << true;
-    QTest::newRow("List1") << "List1"
-                           << "velsora::ClassicListWidget" << QRect(6000, 1200, 855, 1200) << white << false
-                           << "3,5,7,9,11" << true;
-    QTest::newRow("Command1(0)") << "Command1(0)"
-                                 << "QPushButton" << QRect(840, 600, 420, 420) << QColor(128, 128, 255) << true << ""
-                                 << false;
-    QTest::newRow("Image1") << "Image1"
-                            << "QLabel" << QRect(240, 600, 5055, 3930) << lilac << false << "" << true;
-    QTest::newRow("Label2(1)") << "Label2(1)"
-                               << "QLabel" << QRect(7560, 0, 135, 135) << lilac << true << "" << false;
-    QTest::newRow("Label2(0)") << "Label2(0)"
-                               << "QLabel" << QRect(1320, 0, 5055, 375) << QColor(255, 192, 128) << true << "Velsora"
-                               << true;
-    QTest::newRow("Label1(0)") << "Label1(0)"
-                               << "QLabel" << QRect(120, 600, 420, 420) << face << true << "" << false;
+    QTest::addColumn<int>("at"); // in the design's table
+    for (std::size_t i = 0; i < design::kControls.size(); ++i) {
+        const design::Control& c = design::kControls[i];
+        const QString name = QString::fromUtf8(c.name.data(), qsizetype(c.name.size()));
+        QTest::newRow(qPrintable(c.index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(c.index))) << int(i);
+    }
 }
 
+// Each control as the design's table has it, on the screen at the screen's resolution.
 void TestMainWindow::controls()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, kind);
-    QFETCH(QRect, twips);
-    QFETCH(QColor, background);
-    QFETCH(bool, ownColour);
-    QFETCH(QString, text);
-    QFETCH(bool, visible);
+    QFETCH(int, at);
+    const design::Control& c = design::kControls[std::size_t(at)];
     WindowDriver d;
-    velsora::Control& control = d.control(name);
+    velsora::Control& control = d.controls().find(c.name, velsora::Integer(c.index));
     QWidget* w = control.widget();
-    QCOMPARE(QString::fromLatin1(w->metaObject()->className()), kind);
-    QCOMPARE(QRectF(control.Left(), control.Top(), control.Width(), control.Height()), QRectF(twips));
-    QCOMPARE(w->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
-    QCOMPARE(control.Visible(), visible);
-    QCOMPARE(w->isVisible(), visible);
-    QCOMPARE(shownText(w), text);
+    const std::map<design::Kind, const char*> classes{{design::Kind::CommandButton, "QPushButton"},
+                                                      {design::Kind::TextBox, "QPlainTextEdit"},
+                                                      {design::Kind::ListBox, "velsora::ClassicListWidget"},
+                                                      {design::Kind::Picture, "QLabel"},
+                                                      {design::Kind::Label, "QLabel"}};
+    QCOMPARE(w->metaObject()->className(), classes.at(c.kind));
+    const QRectF twips(c.left, c.top, c.width, c.height);
+    QCOMPARE(QRectF(control.Left(), control.Top(), control.Width(), control.Height()), twips);
+    const qreal perTwip = w->logicalDpiX() / 1440.0;
+    QCOMPARE(w->geometry(), QRectF(twips.topLeft() * perTwip, twips.size() * perTwip).toRect());
+    QCOMPARE(control.Visible(), c.visible);
+    QCOMPARE(w->isVisible(), c.visible);
+    // What shows lies inside the window; the board's template cell and sum label mark its corner.
+    QVERIFY(!c.visible || d.window().rect().contains(w->geometry()));
+    const QString caption = QString::fromUtf8(c.caption.data(), qsizetype(c.caption.size()));
+    QCOMPARE(shownText(w), c.kind == design::Kind::ListBox ? "3,5,7,9,11" : caption);
     QVERIFY(w->isEnabled());
     // A list or text box shows its viewport; the others their own background.
     const auto* area = qobject_cast<QAbstractScrollArea*>(w);
     const QWidget* back = area != nullptr ? area->viewport() : w;
-    QCOMPARE(back->palette().color(back->backgroundRole()), background);
+    const bool ownColour = c.colour != design::kStandard;
+    const QColor standard = c.kind == design::Kind::Picture ? QColor(192, 192, 255) : QColor(Qt::white);
+    const QColor colour = c.colour == design::kButtonFace ? QColor(239, 239, 239) : QColor::fromRgb(QRgb(c.colour));
+    QCOMPARE(back->palette().color(back->backgroundRole()), ownColour ? colour : standard);
     QCOMPARE(w->testAttribute(Qt::WA_SetPalette), ownColour);
     // A label paints its own colour over the window's; a button paints only its face.
-    QCOMPARE(w->autoFillBackground(), ownColour && qobject_cast<QLabel*>(w) != nullptr);
+    QCOMPARE(w->autoFillBackground(), ownColour && c.kind == design::Kind::Label);
 }
 
 void TestMainWindow::window()

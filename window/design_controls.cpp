@@ -1,36 +1,38 @@
-// Positions, sizes, colours, texts and visibility of the window's design-time controls.
+// The window's design-time controls, made from the design's table.
 #include "design_controls.h"
+#include "design.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QImageReader>
 #include <QPixmap>
 
 namespace velsora {
 
-const QColor kFormLilac(192, 192, 255);
-
 namespace {
-const QColor kStartBlue(128, 128, 255);
-const QColor kClearRed(255, 0, 0);
-const QColor kTitleOrange(255, 192, 128);
-
-// Labels without a colour of their own take the button face of the program's palette.
-QColor buttonFace()
+QString fromUtf8(std::string_view text)
 {
-    return QApplication::palette().color(QPalette::Button);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The start-up picture at its natural size, 5055 x 3930 twips, which is `shown` in pixels on this
-// screen: the picture itself where that is its own size (337 x 262, at 96 dpi and scale 1), else
-// the one drawn at twice that size, scaled down where the screen needs less. Ordinary screens
-// never decode the large one.
+QColor colourOf(const design::Control& d)
+{
+    // Labels without a colour of their own take the button face of the program's palette.
+    return d.colour == design::kButtonFace ? QApplication::palette().color(QPalette::Button)
+                                           : QColor::fromRgb(static_cast<QRgb>(d.colour));
+}
+
+// The start-up picture at its natural size, which is `shown` in pixels on this screen: the picture
+// itself where that is its own size (at 96 dpi and scale 1), else the one drawn at twice that size,
+// scaled down where the screen needs less. Ordinary screens never decode the large one.
 QPixmap startupPicture(const QSize& shown)
 {
     const qreal ratio = qApp->devicePixelRatio();
     const QSize device = (QSizeF(shown) * ratio).toSize();
+    const QString natural = QStringLiteral(":/velsora/startup.jpg");
     QPixmap picture;
-    if (device == QSize(337, 262)) {
-        picture.load(QStringLiteral(":/velsora/startup.jpg"));
+    if (device == QImageReader(natural).size()) {
+        picture.load(natural);
     } else {
         picture.load(QStringLiteral(":/velsora/startup@2x.png"));
         if (picture.size() != device) {
@@ -49,7 +51,7 @@ template <class T> std::unique_ptr<T> make(QWidget* form)
 
 QString windowCaption()
 {
-    return QStringLiteral("https://velsora.example/ Velsora с нечетен брой");
+    return fromUtf8(design::kCaption);
 }
 
 QString helpText()
@@ -74,60 +76,58 @@ DesignControls::DesignControls(QWidget* form)
     Text1.addDesignMember(1, make<TextBox>(form));
     Label2.addDesignMember(1, make<Label>(form));
 
-    Command3.place(5880, 2640, 1215, 375);
-    Command3.setCaption(QStringLiteral("Чисти"));
-    Command3.setBackColor(kClearRed);
-
-    TextBox& spare = Text1(1);
-    spare.place(3000, 6960, 6375, 2535);
-    spare.setVisible(false);
-
-    TextBox& help = Text1(0);
-    help.place(120, 6120, 7095, 1695);
-    help.setText(helpText());
-
-    Command2.place(5880, 720, 1095, 375);
-    Command2.setCaption(QStringLiteral("Начало"));
-    Command2.setBackColor(kStartBlue);
-
-    List1.place(6000, 1200, 855, 1200);
-    for (const char* size : {"3", "5", "7", "9", "11"}) {
-        List1.AddItem(QString::fromLatin1(size));
-    }
-
-    CommandButton& cell = Command1(0);
-    cell.place(840, 600, 420, 420);
-    cell.setBackColor(kStartBlue);
-    cell.setVisible(false);
-
-    Image1.place(240, 600, 5055, 3930);
-    Image1.setPicture(startupPicture(Image1.widget()->size()));
-
-    Label& corner = Label2(1);
-    corner.place(7560, 0, 135, 135);
-    corner.setBackColor(kFormLilac);
-    corner.setCentered();
-    corner.setToolTipText(QStringLiteral("Великденско яйце"));
-    corner.setVisible(false);
-
-    Label& title = Label2(0);
-    title.place(1320, 0, 5055, 375);
-    title.setCaption(QStringLiteral("Velsora"));
-    title.setBackColor(kTitleOrange);
-    title.setCentered();
-
-    Label& sum = Label1(0);
-    sum.place(120, 600, 420, 420);
-    sum.setBackColor(buttonFace());
-    sum.setCentered();
-    sum.setSingleBorder();
-    sum.setVisible(false);
-
     // Stacking follows the order in which the design lists the controls.
-    for (QWidget* w : {Command3.widget(), spare.widget(), help.widget(), Command2.widget(), List1.widget(),
-                       cell.widget(), Image1.widget(), corner.widget(), title.widget(), sum.widget()}) {
-        w->raise();
+    for (const design::Control& d : design::kControls) {
+        Control& control = find(d.name, static_cast<Integer>(d.index));
+        control.place(d.left, d.top, d.width, d.height);
+        if (d.colour != design::kStandard) {
+            control.setBackColor(colourOf(d));
+        }
+        if (!d.visible) {
+            control.setVisible(false);
+        }
+        control.widget()->raise();
     }
+    Command3.setCaption(fromUtf8(design::kClear.caption));
+    Command2.setCaption(fromUtf8(design::kStart.caption));
+    Label2(0).setCaption(fromUtf8(design::kTitle.caption));
+
+    Text1(0).setText(helpText());
+    for (const int side : design::kSides) {
+        List1.AddItem(QString::number(side));
+    }
+    Image1.setPicture(startupPicture(Image1.widget()->size()));
+    for (Label* centred : {&Label2(1), &Label2(0), &Label1(0)}) {
+        centred->setCentered();
+    }
+    Label2(1).setToolTipText(QStringLiteral("Великденско яйце"));
+    Label1(0).setSingleBorder();
+}
+
+Control& DesignControls::find(std::string_view name, Integer index)
+{
+    if (name == "Command3") {
+        return Command3;
+    }
+    if (name == "Command2") {
+        return Command2;
+    }
+    if (name == "List1") {
+        return List1;
+    }
+    if (name == "Image1") {
+        return Image1;
+    }
+    if (name == "Command1") {
+        return Command1(index);
+    }
+    if (name == "Label1") {
+        return Label1(index);
+    }
+    if (name == "Label2") {
+        return Label2(index);
+    }
+    return Text1(index);
 }
 
 } // namespace velsora

@@ -8,8 +8,8 @@
 #include "platform/picture.h"
 #include "platform/text_box.h"
 
-#include <QColor>
 #include <QWidget>
+#include <string_view>
 
 namespace velsora {
 
@@ -24,10 +24,11 @@ struct DesignControls {
     Picture Image1;                       // start-up picture
     ControlArray<Label> Label2;           // 0: the title; 1: hidden corner label
     ControlArray<Label> Label1;           // 0: template of the sum labels, hidden until Start
-};
 
-// The window's background colour.
-extern const QColor kFormLilac;
+    // The control the design names, or the member of the array it names (Text1 for a name it does
+    // not know).
+    [[nodiscard]] Control& find(std::string_view name, Integer index = -1);
+};
 
 // Texts of the window.
 QString windowCaption();

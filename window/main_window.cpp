@@ -1,6 +1,7 @@
 // Window attributes, handler wiring, tab order and the load-time set-up.
 #include "main_window.h"
 #include "application.h"
+#include "design.h"
 #include "handlers.h"
 #include "platform/twips.h"
 
@@ -17,7 +18,7 @@ QWidget* withFormLook(QWidget* window)
 {
     window->setFont(formFont());
     QPalette lilac = window->palette();
-    lilac.setColor(QPalette::Window, kFormLilac);
+    lilac.setColor(QPalette::Window, QColor::fromRgb(design::kFormColour));
     window->setPalette(lilac);
     window->setAutoFillBackground(true);
     return window;
@@ -36,7 +37,7 @@ MainWindow::MainWindow()
 {
     setObjectName(QStringLiteral("Velsora"));
     setWindowTitle(windowCaption());
-    setFixedSize(toPixels(kClientWidth), toPixels(kClientHeight));
+    setFixedSize(toPixels(design::kClientWidth), toPixels(design::kClientHeight));
 
     connectHandlers();
     setTabOrder();
@@ -82,7 +83,7 @@ bool MainWindow::event(QEvent* event)
 
 void MainWindow::Form_Load()
 {
-    boundary_.run(handlers::Form_Load, [this] { controls_.List1.setListIndex(1); });
+    boundary_.run(handlers::Form_Load, [this] { controls_.List1.setListIndex(design::kFirstChoice); });
 }
 
 void MainWindow::Label2_Click(Integer /*Index*/) {}

@@ -19,10 +19,6 @@ public:
     [[nodiscard]] Puzzle& puzzle() noexcept { return puzzle_; }
     [[nodiscard]] EventBoundary& boundary() noexcept { return boundary_; }
 
-    // Client area in twips.
-    static constexpr int kClientWidth = 7635;
-    static constexpr int kClientHeight = 7890;
-
 protected:
     bool event(QEvent* event) override;
 

@@ -104,18 +104,10 @@ void WindowDriver::play(const Steps& steps)
 
 Control& WindowDriver::control(const QString& name)
 {
-    DesignControls& c = controls();
-    const QString array = name.section(QLatin1Char('('), 0, 0);
-    const auto index = static_cast<Integer>(name.section(QLatin1Char('('), 1).chopped(1).toInt());
-    if (name == QLatin1String("Command2")) return c.Command2;
-    if (name == QLatin1String("Command3")) return c.Command3;
-    if (name == QLatin1String("List1")) return c.List1;
-    if (name == QLatin1String("Image1")) return c.Image1;
-    if (array == QLatin1String("Command1")) return c.Command1(index);
-    if (array == QLatin1String("Label1")) return c.Label1(index);
-    if (array == QLatin1String("Label2")) return c.Label2(index);
-    if (array != QLatin1String("Text1")) qFatal("no control \"%s\"", qPrintable(name));
-    return c.Text1(index);
+    const QByteArray array = name.section(QLatin1Char('('), 0, 0).toUtf8();
+    const QString index = name.section(QLatin1Char('('), 1).chopped(1);
+    return controls().find(std::string_view(array.constData(), std::size_t(array.size())),
+                           index.isEmpty() ? Integer(-1) : Integer(index.toInt()));
 }
 
 QStringList WindowDriver::pool()
