@@ -5,7 +5,9 @@
 // bench/ratios.py to turn into ratios with intervals against the goal of 1.10.
 // Usage: QT_QPA_PLATFORM=offscreen velsora_bench_operations [pairs]
 #include "floor_board.h"
+#include "tests/support/settle.h"
 #include "window/application.h"
+#include "window/design.h"
 #include "window/main_window.h"
 
 #include <QApplication>
@@ -33,13 +35,7 @@ protected:
 
 PaintLog* paintLog = nullptr;
 
-// Runs the event loop until a pass delivers nothing: posted updates are painted by then.
-void settle()
-{
-    QEventLoop loop;
-    while (loop.processEvents(QEventLoop::AllEvents)) {
-    }
-}
+using velsora::testing::settle;
 
 qint64 timed(const std::function<void()>& operation)
 {
@@ -120,11 +116,11 @@ class FloorSide : public Side {
 public:
     FloorSide() : board_(&window_)
     {
-        window_.setFixedSize(509, 526);
+        window_.setFixedSize(velsora::design::kClientWidth / 15, velsora::design::kClientHeight / 15);
         // The same font and background as the game's window, so both paint the same pixels.
         window_.setFont(QFont(QStringLiteral("Times New Roman"), 12));
         QPalette lilac = window_.palette();
-        lilac.setColor(QPalette::Window, QColor(192, 192, 255));
+        lilac.setColor(QPalette::Window, QColor::fromRgb(velsora::design::kFormColour));
         window_.setPalette(lilac);
         window_.setAutoFillBackground(true);
         window_.show();

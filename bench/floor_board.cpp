@@ -1,80 +1,35 @@
 // Raw Qt widgets doing what Start, a click and Clear do to the board.
 #include "floor_board.h"
 
-#include <QApplication>
-#include <QFile>
+#include "raw_controls.h"
 
 namespace {
-constexpr int kCell = 28; // 420 twips
+namespace design = velsora::design;
+constexpr int kCell = design::kCell.width / 15;
 
-void colour(QWidget* w, const QColor& c)
+std::size_t placeOf(const design::Control& c)
 {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Button, c);
-    p.setColor(QPalette::Window, c);
-    w->setPalette(p);
-}
-
-QPlainTextEdit* textBox(QWidget* window, const QRect& place)
-{
-    auto* box = new QPlainTextEdit(window);
-    box->setGeometry(place);
-    box->setReadOnly(true);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    return box;
-}
-
-QLabel* label(QWidget* window, const QString& text, const QRect& place, const QColor& background)
-{
-    auto* l = new QLabel(text, window);
-    l->setGeometry(place);
-    l->setAlignment(Qt::AlignCenter);
-    colour(l, background);
-    l->setAutoFillBackground(true);
-    return l;
+    std::size_t i = 0;
+    while (design::kControls[i].name != c.name || design::kControls[i].index != c.index)
+        ++i;
+    return i;
 }
 } // namespace
 
 // The game's ten controls, made in the game's order, the same sizes and colours.
-FloorBoard::FloorBoard(QWidget* window) : window_(window), clear_(new QPushButton(QStringLiteral("Чисти"), window))
+FloorBoard::FloorBoard(QWidget* window) : window_(window)
 {
-    clear_->setGeometry(392, 176, 81, 25);
-    colour(clear_, QColor(255, 0, 0));
+    const auto all = raw::makeAll(window);
+    const auto at = [&all](const design::Control& c) { return all[placeOf(c)]; };
+    clear_ = static_cast<QPushButton*>(at(design::kClear));
+    start_ = static_cast<QPushButton*>(at(design::kStart));
+    list_ = static_cast<QListWidget*>(at(design::kList));
+    cellTemplate_ = static_cast<QPushButton*>(at(design::kCell));
+    picture_ = static_cast<QLabel*>(at(design::kPicture));
+    sumTemplate_ = static_cast<QLabel*>(at(design::kSum));
     QObject::connect(clear_, &QPushButton::clicked, clear_, [this] { clear(); });
-    textBox(window, QRect(200, 464, 425, 169))->hide();
-    QFile help(QStringLiteral(":/velsora/help.txt"));
-    if (help.open(QIODevice::ReadOnly)) {
-        textBox(window, QRect(8, 408, 473, 113))
-            ->setPlainText(QString::fromUtf8(help.readAll()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    }
-    start_ = new QPushButton(QStringLiteral("Начало"), window);
-    start_->setGeometry(392, 48, 73, 25);
-    colour(start_, QColor(128, 128, 255));
     QObject::connect(start_, &QPushButton::clicked, start_, [this] { start(); });
-    list_ = new QListWidget(window);
-    list_->setGeometry(400, 80, 57, 80);
-    // Configured like the game's list, so that only the layer between differs.
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setUniformItemSizes(true);
-    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    for (const char* size : {"3", "5", "7", "9", "11"})
-        list_->addItem(QString::fromLatin1(size));
-    list_->setCurrentRow(1);
-    cellTemplate_ = new QPushButton(window);
-    cellTemplate_->setGeometry(56, 40, kCell, kCell);
-    colour(cellTemplate_, QColor(128, 128, 255));
-    cellTemplate_->hide();
     QObject::connect(cellTemplate_, &QPushButton::clicked, cellTemplate_, [this] { clicked(cellTemplate_); });
-    picture_ = new QLabel(window);
-    picture_->setGeometry(16, 40, 337, 262);
-    picture_->setPixmap(QPixmap(QStringLiteral(":/velsora/startup.jpg")));
-    label(window, QString(), QRect(504, 0, 9, 9), QColor(192, 192, 255))->hide();
-    label(window, QStringLiteral("Velsora"), QRect(88, 0, 337, 25), QColor(255, 192, 128));
-    sumTemplate_ =
-        label(window, QString(), QRect(8, 40, kCell, kCell), QApplication::palette().color(QPalette::Button));
-    sumTemplate_->setFrameShape(QFrame::Box);
-    sumTemplate_->hide();
 }
 
 FloorBoard::~FloorBoard()

@@ -38,12 +38,12 @@ private:
 
     QWidget* window_;
     // The window's other controls, as the game has them, so that both windows paint alike.
-    QPushButton* clear_;
-    QPushButton* start_;
-    QLabel* picture_;
-    QListWidget* list_;
-    QPushButton* cellTemplate_;
-    QLabel* sumTemplate_;
+    QPushButton* clear_ = nullptr;
+    QPushButton* start_ = nullptr;
+    QLabel* picture_ = nullptr;
+    QListWidget* list_ = nullptr;
+    QPushButton* cellTemplate_ = nullptr;
+    QLabel* sumTemplate_ = nullptr;
     std::vector<QPushButton*> cells_;
     std::vector<QLabel*> sums_;
     int n_ = 0;

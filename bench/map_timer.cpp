@@ -1,6 +1,8 @@
-// Starts a program and reports how long its 509 x 526 window takes to map on the X server (with
+// Starts a program and reports how long its window of the game's size takes to map on the X server (with
 // --any, its first window mapped at 200 x 200 or more: a program under Wine), and
-// the program's peak resident memory (VmHWM) shortly after. Usage: velsora_map_timer [--any] PROGRAM
+// the program's peak resident memory, read when it is ended shortly after. Usage: velsora_map_timer [--any] PROGRAM
+#include "window/design.h"
+
 #include <xcb/xcb.h>
 
 #include <chrono>
@@ -8,23 +10,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <memory>
-#include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
 namespace {
-long peakResidentKiB(pid_t pid)
-{
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
-    }
-    return -1;
-}
+// The game's window at 96 dpi.
+constexpr int kWidth = velsora::design::kClientWidth / 15;
+constexpr int kHeight = velsora::design::kClientHeight / 15;
 } // namespace
 
 int main(int argc, char** argv)
@@ -59,7 +54,7 @@ int main(int argc, char** argv)
         const auto type = event->response_type & 0x7f;
         if (type == XCB_CREATE_NOTIFY) {
             const auto* created = reinterpret_cast<xcb_create_notify_event_t*>(event.get());
-            if (created->width == 509 && created->height == 526) target = created->window;
+            if (created->width == kWidth && created->height == kHeight) target = created->window;
         } else if (type == XCB_MAP_NOTIFY) {
             const auto* mapped = reinterpret_cast<xcb_map_notify_event_t*>(event.get());
             // Wine makes its windows small and sizes them before the map: their size is read then.
@@ -77,9 +72,9 @@ int main(int argc, char** argv)
     }
     // Let the first paint and the idle clean-up happen before reading the peak.
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    const long hwm = peakResidentKiB(child);
     kill(child, SIGTERM);
-    waitpid(child, nullptr, 0);
+    rusage usage{};
+    const long hwm = wait4(child, nullptr, 0, &usage) == child ? usage.ru_maxrss : -1;
     xcb_disconnect(connection);
     std::printf("%.2f %ld\n", mappedAfterMs, hwm);
     return mappedAfterMs < 0 ? 1 : 0;

@@ -34,5 +34,5 @@ for ((i = 0; i < runs; i++)); do
     read -r game_ms game_kib <<<"$game_run"
     read -r floor_ms floor_kib <<<"$floor_run"
     echo "start-up to map|1.0|$game_ms|$floor_ms"
-    echo "peak memory (VmHWM)|1.05|$game_kib|$floor_kib"
+    echo "peak memory (max RSS)|1.05|$game_kib|$floor_kib"
 done

@@ -1,9 +1,10 @@
 // Long play at N = 11: 1,000 Clears and 100,000 random clicks. Under the sanitizers it must not
 // leak or touch freed memory; in the plain build the peak resident memory must stay flat.
+#include "support/settle.h"
 #include "support/test_main.h"
 #include "support/window_driver.h"
 
-#include <QFile>
+#include <sys/resource.h>
 
 using velsora::Integer;
 using velsora::testing::WindowDriver;
@@ -26,21 +27,12 @@ constexpr bool kSanitized = false;
 // Peak resident set size of this process, in KiB.
 long peakResidentKiB()
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
-}
-
-void settle()
-{
-    QEventLoop loop;
-    while (loop.processEvents(QEventLoop::AllEvents)) {
-    }
+    rusage usage{};
+    return getrusage(RUSAGE_SELF, &usage) == 0 ? usage.ru_maxrss : -1;
 }
 } // namespace
+
+using velsora::testing::settle;
 
 class TestSoak : public QObject {
     Q_OBJECT
