@@ -108,10 +108,11 @@ echo "Made $msi ($(du -k "$msi" | cut -f1) KiB)"
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 (cd "$unpacked" && unzip -q "$zip")
-tests/real_window_xvfb.sh --wine "$unpacked/Velsora/Velsora.exe"
+tests/real_window_xvfb.sh --wine "$unpacked/Velsora/Velsora.exe" "$build/velsora-design.txt"
 later=$(awk -F. '{ printf "%s.%02d", $1, $2 + 1 }' <<<"$version")
 make_msi "$later"
-tests/windows_installer.sh "$msi" "$build/Velsora-$later-windows-x86_64.msi" "$version" "$later" "$publisher"
+tests/windows_installer.sh "$msi" "$build/Velsora-$later-windows-x86_64.msi" "$version" "$later" "$publisher" \
+    "$build/velsora-design.txt"
 rm -f "$build/Velsora-$later-windows-x86_64.msi"
 
 # A Windows screen reader's view through UI Automation needs Wine 10 (Debian 13), whose UI Automation

@@ -2,12 +2,15 @@
 # Runs the real program with the accessibility bus and reads it as a screen reader would:
 # tests/atspi_check.sh BINARY x11|wayland APP_ID. x11 runs it under Xvfb with GTK's platform theme,
 # which brings GTK's own accessibility bridge into the program (the program keeps it off); wayland
-# runs it natively on a headless Weston and also checks that it asks the compositor for a fixed
-# 509 x 526 under its application id.
+# runs it natively on a headless Weston and also checks that it asks the compositor for the fixed size
+# of its design under its application id.
 set -euo pipefail
 binary=$1
 display=$2
 app_id=$3
+# The window's size at 96 dpi: the design's client area in twips, 15 to a pixel.
+IFS=, read -r width height < <(awk '$1 == "kClient" {print $2}' "$(dirname "$binary")/../velsora-design.txt")
+width=$((width / 15)) height=$((height / 15))
 here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -z "${VELSORA_IN_SESSION:-}" ]; then
     exec env VELSORA_IN_SESSION=1 dbus-run-session -- "$0" "$@"
@@ -43,8 +46,8 @@ status=0
 if [ "$display" = wayland ]; then
     # Fixed size: the same minimum and maximum, as the X window manager is told.
     for size in min max; do
-        grep -Eq "xdg_toplevel[@#][0-9]+\.set_${size}_size\(509, 526\)" "$log" \
-            || { echo "FAIL: no ${size}imum size of 509 x 526 sent to the compositor"; status=1
+        grep -Eq "xdg_toplevel[@#][0-9]+\.set_${size}_size\($width, $height\)" "$log" \
+            || { echo "FAIL: no ${size}imum size of $width x $height sent to the compositor"; status=1
                  grep -E "set_(min|max)_size" "$log" | head -n 4; }
     done
     grep -q 'xdg_toplevel.*configure' "$log" || { echo "FAIL: the compositor never configured the window"; status=1; }

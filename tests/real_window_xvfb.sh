@@ -5,8 +5,9 @@
 # keeps the design's light look (its own faces, dark text at 4.5 : 1 or more, a raised 3-D edge,
 # Start's caption whole); Start builds the board; a number placed by clicks shows in its cell and
 # its row's sum; and the chosen number stays marked, focus or not.
-#   real_window_xvfb.sh PROGRAM            the Linux program on the Linux settings; Start by Enter
-#   real_window_xvfb.sh --wine VELSORA.EXE the Windows program under Wine; Start is clicked
+#   real_window_xvfb.sh PROGRAM PLACES            the Linux program on the Linux settings; Start by Enter
+#   real_window_xvfb.sh --wine VELSORA.EXE PLACES the Windows program under Wine; Start is clicked
+# PLACES is the build's velsora-design.txt: the design's places in twips, read from the window's table.
 # VELSORA_SCREENSHOTS=FOLDER keeps a screenshot (xwd) of every setting after the checks;
 # VELSORA_SETTINGS="NAME..." plays only the settings named.
 set -Eeuo pipefail
@@ -16,7 +17,9 @@ if [ "$1" = --wine ]; then
     shift
 fi
 binary=$1
+places=$2
 here=$(cd "$(dirname "$0")" && pwd)
+place() { awk -v name="$1" '$1 == name {print $2}' "$places"; } # place kSTART: LEFT,TOP,WIDTH,HEIGHT
 # The title is Cyrillic: the X tools print it only in a UTF-8 locale, and C.UTF-8 is always there.
 export LC_ALL=C.UTF-8
 . "$here/../scripts/xvfb.sh"
@@ -99,8 +102,8 @@ play() { # play NAME DPI SCALE SETTING...: the program on one desktop setting, a
     echo "== $name"
     device() { python3 "$here/screen_read.py" - "$dpi" "$scale" pixels "$1"; } # twips to device pixels
     local width height
-    width=$(device 7635)
-    height=$(device 7890)
+    width=$(device "$(place kClient | cut -d, -f1)")
+    height=$(device "$(place kClient | cut -d, -f2)")
     start_program "$@"
     for _ in $(seq 400); do
         # The tree walk fails when a window goes while it is read (Wine makes and drops helper
@@ -149,7 +152,8 @@ play() { # play NAME DPI SCALE SETTING...: the program on one desktop setting, a
         mapfile -t seen < <(python3 "$here/screen_read.py" "$work/window.xwd" "$dpi" "$scale" "$@")
     }
     click() { xdotool mousemove --window "$wid" "$(device "$1")" "$(device "$2")" click 1; } # click X Y, in twips
-    local start=5880,720,1095,375 clear=5880,2640,1215,375 title_label=1320,0,5055,375
+    local start clear title_label
+    start=$(place kStart) clear=$(place kClear) title_label=$(place kTitle)
     local list_row0=6045,1245,540,210 list_row2=6045,1785,540,210
     cell() { echo "$((960 + 420 * $2)),$((600 + 420 * $1)),420,420,${3:-0}"; } # cell ROW COLUMN [INSET]
     row_sum() { echo "120,$((600 + 420 * $1)),420,420,${2:-0}"; }              # row_sum ROW [INSET]

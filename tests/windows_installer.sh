@@ -3,9 +3,10 @@
 # would: it installs per user where Windows keeps such programs, with a Start-menu shortcut and an
 # Apps entry; the installed program passes the real-window check; the same installer again repairs;
 # a later version replaces it; uninstalling leaves nothing of it behind; bad input is refused
-# cleanly.   windows_installer.sh VELSORA.MSI LATER.MSI VERSION LATER_VERSION PUBLISHER
+# cleanly.   windows_installer.sh VELSORA.MSI LATER.MSI VERSION LATER_VERSION PUBLISHER PLACES
+# (PLACES: the build's velsora-design.txt, for the real-window check)
 set -Eeuo pipefail
-msi=$1 later=$2 version=$3 later_version=$4 publisher=$5
+msi=$1 later=$2 version=$3 later_version=$4 publisher=$5 places=$6
 here=$(cd "$(dirname "$0")" && pwd)
 export LC_ALL=C.UTF-8
 . "$here/report.sh"
@@ -47,7 +48,7 @@ check "its licences beside it" test -s "$program/LICENSE.txt" -a -s "$program/Qt
 check "a Start-menu shortcut" test -s "$shortcut"
 check "the shortcut starts the program" grep -aq 'Velsora.exe' "$shortcut"
 expect "one Apps entry, with version, publisher and icon" "$(entries)" "$version $publisher$nl"icon
-VELSORA_SETTINGS=96-dpi "$here/real_window_xvfb.sh" --wine "$program/Velsora.exe" >"$work/played" 2>&1 &&
+VELSORA_SETTINGS=96-dpi "$here/real_window_xvfb.sh" --wine "$program/Velsora.exe" "$places" >"$work/played" 2>&1 &&
     ok "the installed program plays" || { fail "the installed program plays"; sed 's/^/    /' "$work/played"; }
 
 rm "$program/Velsora.exe"
