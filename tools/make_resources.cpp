@@ -1,4 +1,6 @@
 // Draws the start-up picture and the hamburger icons into resources/ (run by scripts/make-resources.sh).
+#include "puzzle/example_square.h"
+
 #include <QColor>
 #include <QFont>
 #include <QGuiApplication>
@@ -15,9 +17,7 @@ namespace {
 
 // The 5 x 5 square of 1..25 by the Siamese method: start in the middle of the top row,
 // step up and right, wrapping round; where the target is taken, step down instead.
-using Square = std::array<std::array<int, 5>, 5>;
-constexpr Square kSquare{
-    {{17, 24, 1, 8, 15}, {23, 5, 7, 14, 16}, {4, 6, 13, 20, 22}, {10, 12, 19, 21, 3}, {11, 18, 25, 2, 9}}};
+const std::vector<std::vector<int>> kSquare = velsora::siameseSquare(5);
 
 bool placedBelowPredecessor(int n)
 {
@@ -203,6 +203,16 @@ bool save(const QImage& image, const QString& path, const char* format)
 
 int main(int argc, char** argv)
 {
+    // --square N: the example square of side N in the board's cell order, column by column, for the
+    // README's screenshot of a finished game.
+    if (argc == 3 && QByteArray(argv[1]) == "--square") {
+        const int n = QByteArray(argv[2]).toInt();
+        const auto rows = velsora::siameseSquare(n);
+        for (int k = 0; k < n * n; ++k) {
+            std::printf("%d\n", rows[static_cast<std::size_t>(k % n)][static_cast<std::size_t>(k / n)]);
+        }
+        return 0;
+    }
     QGuiApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("resources");
 

@@ -7,17 +7,9 @@ binary=${1:-build/release/window/velsora}
 
 tools/screenshot.sh "$binary" docs/start.png
 
-# The Siamese square of side 5, in cell order (column by column).
+# The example square of side 5, in cell order (column by column).
 n=5
-declare -a square
-r=0
-c=$((n / 2))
-for ((v = 1; v <= n * n; v++)); do
-    square[r + n * c]=$v
-    up=$(((r + n - 1) % n))
-    right=$(((c + 1) % n))
-    if [ -z "${square[up + n * right]:-}" ]; then r=$up; c=$right; else r=$(((r + 1) % n)); fi
-done
+mapfile -t square < <("$(dirname "$binary")/../tools/velsora_make_resources" --square $n)
 
 # For each cell: click the list, Home selects the first number, Down walks to the wanted one
 # (the pool stays ascending), then click the cell.

@@ -1,5 +1,8 @@
 // The Bulgarian words a screen reader speaks for the window and the board.
 #include "words.h"
+#include "puzzle/example_square.h"
+
+#include <QStringList>
 
 namespace velsora::words {
 
@@ -47,6 +50,22 @@ QString columnSum(int column)
     return QStringLiteral("Сума на колона %1").arg(column + 1);
 }
 
+namespace {
+// "Редове: 17 24 1 8 15; 23 5 7 14 16; ...; 11 18 25 2 9. Всяка сума е 65"
+QString exampleRows(int n)
+{
+    QStringList rows;
+    for (const std::vector<int>& row : siameseSquare(n)) {
+        QStringList numbers;
+        for (const int v : row) {
+            numbers << QString::number(v);
+        }
+        rows << numbers.join(QLatin1Char(' '));
+    }
+    return QStringLiteral("Редове: %1. Всяка сума е %2").arg(rows.join(QStringLiteral("; "))).arg(n * (n * n + 1) / 2);
+}
+} // namespace
+
 DesignControls designControls()
 {
     return {
@@ -58,8 +77,7 @@ DesignControls designControls()
         QStringLiteral("Описание на играта и как се играе"),
         QStringLiteral("Допълнително поле"),
         QStringLiteral("Пример: магически квадрат 5 на 5 по сиамския метод"),
-        QStringLiteral(
-            "Редове: 17 24 1 8 15; 23 5 7 14 16; 4 6 13 20 22; 10 12 19 21 3; 11 18 25 2 9. Всяка сума е 65"),
+        exampleRows(5),
         QStringLiteral("Заглавие"),
     };
 }

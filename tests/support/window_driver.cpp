@@ -1,5 +1,6 @@
 // Real mouse clicks on the window's controls, and readings of what they show.
 #include "window_driver.h"
+#include "puzzle/example_square.h"
 
 #include <QApplication>
 #include <QTest>
@@ -186,18 +187,9 @@ QStringList expectedSums(const QStringList& cells, int n)
 QStringList siameseSquare(int n)
 {
     QStringList cells(n * n);
-    int r = 0;
-    int c = n / 2;
-    for (int v = 1; v <= n * n; ++v) {
-        cells[r + n * c] = QString::number(v);
-        const int upRow = (r + n - 1) % n;
-        const int rightCol = (c + 1) % n;
-        if (cells[upRow + n * rightCol].isEmpty()) {
-            r = upRow;
-            c = rightCol;
-        } else {
-            r = (r + 1) % n;
-        }
+    const auto rows = velsora::siameseSquare(n);
+    for (int k = 0; k < n * n; ++k) {
+        cells[k] = QString::number(rows[std::size_t(k % n)][std::size_t(k / n)]);
     }
     return cells;
 }
