@@ -19,6 +19,7 @@ fi
 binary=$1
 places=$2
 here=$(cd "$(dirname "$0")" && pwd)
+startup_class=$(sed -n 's/^StartupWMClass=//p' "$here"/../resources/linux/*.desktop)
 place() { awk -v name="$1" '$1 == name {print $2}' "$places"; } # place kSTART: LEFT,TOP,WIDTH,HEIGHT
 # The title is Cyrillic: the X tools print it only in a UTF-8 locale, and C.UTF-8 is always there.
 export LC_ALL=C.UTF-8
@@ -122,6 +123,9 @@ play() { # play NAME DPI SCALE SETTING...: the program on one desktop setting, a
     local title hints
     title=$(xprop -id "$wid" _NET_WM_NAME)
     check "$name: title" grep -q 'Velsora с нечетен брой"$' <<<"$title"
+    # The desktop finds the window's menu entry and icon by its class.
+    [ -n "$wine" ] || check "$name: WM_CLASS names the menu entry's StartupWMClass" grep -q "\"$startup_class\"" \
+        <<<"$(xprop -id "$wid" WM_CLASS)"
     # Not resizable: the window manager is told the minimum and maximum size are both the size.
     hints=$(xprop -id "$wid" WM_NORMAL_HINTS)
     check "$name: fixed size ${width} x $height" grep -Pzq "minimum size: $width by $height\n.*maximum size: $width by $height" <<<"$hints"

@@ -50,6 +50,8 @@ void TestEventBoundary::messageBoxTellsThePlayer()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QString shown;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QFont font;
     velsora::faults::failAfter(0);
     QTest::mouseClick(window.controls().Command2.button(), Qt::LeftButton);
     // The box waits until the failed handler has returned to the event loop.
@@ -57,6 +59,8 @@ void TestEventBoundary::messageBoxTellsThePlayer()
     QTimer reader;
     QObject::connect(&reader, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            icon = box->icon();
+            font = box->font();
             shown = box->text();
             box->accept();
         }
@@ -66,6 +70,9 @@ void TestEventBoundary::messageBoxTellsThePlayer()
     QCOMPARE(shown, QStringLiteral("Грешка 1000 при натискането на „Начало“ (Command2_Click):\n"
                                    "Грешка на прозоречната система: Visible.\n\n"
                                    "Действието е прекъснато. Направените дотук промени остават, а играта продължава."));
+    // An error looks like one, in the program's font.
+    QCOMPARE(icon, QMessageBox::Critical);
+    QCOMPARE(font, window.font());
     QVERIFY(window.isVisible());
 }
 
@@ -94,6 +101,9 @@ void TestEventBoundary::anyExceptionIsCaught()
     QCOMPARE(reports.size(), std::size_t{1});
     QCOMPARE(reports[0].number, number);
     QCOMPARE(reports[0].description, description);
+    // A step without words for what the player did is named by itself.
+    QVERIFY(velsora::EventBoundary::messageFor(reports[0])
+                .startsWith(QStringLiteral("Грешка %1 при Handler:\n%2.").arg(number).arg(description)));
     // A reporter that itself fails is contained too.
     boundary.setReporter([](const velsora::EventBoundary::Report&) { throw std::runtime_error("no screen"); });
     boundary.run(handler, thrower);

@@ -1,4 +1,5 @@
 // The start-up window against its design: every control, the window's attributes, focus and keys.
+#include "support/settle.h"
 #include "support/test_main.h"
 #include "support/window_driver.h"
 
@@ -10,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTextBlock>
 #include <QTranslator>
 
@@ -234,12 +236,29 @@ void TestMainWindow::helpTextBox()
     const QString copy = menu->actions().value(0)->text();
     QVERIFY2(!copy.contains(QLatin1String("Copy")) && copy.contains(QRegularExpression(QStringLiteral("[А-я]"))),
              qPrintable(copy));
+    QCOMPARE(menu->font(), d.window().font()); // Qt's own menus take the window's font too
     // Long lines wrap: the 26 lines take more visual lines than blocks.
     int visualLines = 0;
     for (QTextBlock b = edit->document()->begin(); b.isValid(); b = b.next())
         visualLines += b.lineCount();
     QVERIFY(visualLines > 27);
-    QVERIFY(edit->verticalScrollBar()->maximum() > 0);
+    QScrollBar* bar = edit->verticalScrollBar();
+    QVERIFY(bar->maximum() > 0);
+    // Its thumb is a raised face: light top and left edges, dark bottom and right.
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Vertical;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.pageStep = bar->pageStep();
+    option.sliderPosition = bar->sliderPosition();
+    const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+    const QImage look = bar->grab().toImage();
+    const int faceLightness = look.pixelColor(thumb.center()).lightness();
+    QVERIFY(look.pixelColor(thumb.left(), thumb.center().y()).lightness() > faceLightness);
+    QVERIFY(look.pixelColor(thumb.center().x(), thumb.top()).lightness() > faceLightness);
+    QVERIFY(look.pixelColor(thumb.right(), thumb.center().y()).lightness() < faceLightness);
+    QVERIFY(look.pixelColor(thumb.center().x(), thumb.bottom()).lightness() < faceLightness);
 }
 
 void TestMainWindow::titleClickDoesNothing()
@@ -326,6 +345,15 @@ void TestMainWindow::buttonFacesPaintTheirColour()
     if (held) QTest::mousePress(widget, Qt::LeftButton);
     const QImage image = widget->grab().toImage();
     if (held) QTest::mouseRelease(widget, Qt::LeftButton);
+    // Held down, the caption moves one pixel down and right.
+    const auto ink = [&colour](const QImage& face) { // where the caption's dark pixels lie, inside the focus mark
+        QRect box;
+        for (int y = 4; y < face.height() - 4; ++y)
+            for (int x = 4; x < face.width() - 4; ++x)
+                if (face.pixelColor(x, y).lightness() < colour.lightness() / 2) box |= QRect(x, y, 1, 1);
+        return box;
+    };
+    QCOMPARE(ink(image).topLeft(), ink(resting).topLeft() + (held ? QPoint(1, 1) : QPoint()));
     // A flat face in exactly the button's colour inside a 3-D edge: raised, light top and left and
     // dark bottom and right; held down, dark all round. The focus adds a mark that stands out.
     const int w = image.width();
@@ -385,11 +413,20 @@ void TestMainWindow::listShowsItsFocus()
     QListWidget* list = c.List1.list();
     d.play(steps);
     d.control(focus).widget()->setFocus();
-    // What the focus adds: the list as it is, against the list once the board has the focus; a
-    // mark that stands out from what it is drawn on.
-    const QImage now = list->viewport()->grab().toImage();
+    // What the focus adds, on the screen as painted: the list as it is, against the list once the
+    // board has the focus; a mark that stands out from what it is drawn on.
+    const auto onScreen = [&] {
+        velsora::testing::settle();
+        const QPoint at = list->viewport()->mapTo(&d.window(), QPoint());
+        const QSize size = list->viewport()->size();
+        return d.window()
+            .screen()
+            ->grabWindow(d.window().winId(), at.x(), at.y(), size.width(), size.height())
+            .toImage();
+    };
+    const QImage now = onScreen();
     c.Command1(0).widget()->setFocus();
-    QCOMPARE(markContrast(now, list->viewport()->grab().toImage()) >= 3, dotted);
+    QCOMPARE(markContrast(now, onScreen()) >= 3, dotted);
 }
 
 void TestMainWindow::framesWholeAtScale2_data()
