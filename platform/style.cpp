@@ -1,9 +1,8 @@
-// Fusion with classic colour push buttons and palettes shared between equal-looking controls.
+// Fusion with classic colour push buttons and scroll bars.
 #include "style.h"
 
 #include <QAbstractItemView>
 #include <QPainter>
-#include <QScopeGuard>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <algorithm>
@@ -210,35 +209,7 @@ void PlatformStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* 
         edge(painter, option->rect, outline, outline);
         return;
     }
-    if (option == nullptr) {
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
-        return;
-    }
-    const QPalette& palette = shared(option->palette);
-    if (palette.cacheKey() == option->palette.cacheKey()) {
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
-        return;
-    }
-    // Only the palette changes, and changes back however the drawing ends; the option keeps its
-    // own type for the style to cast.
-    auto* same = const_cast<QStyleOption*>(option);
-    const auto restore = qScopeGuard([same, own = same->palette] { same->palette = own; });
-    same->palette = palette;
-    QProxyStyle::drawPrimitive(element, same, painter, widget);
-}
-
-const QPalette& PlatformStyle::shared(const QPalette& palette) const
-{
-    for (const QPalette& known : palettes_) {
-        if (known == palette) {
-            return known;
-        }
-    }
-    if (palettes_.size() >= kMaxPalettes) {
-        return palette; // an unusual number of colour sets: paint as given
-    }
-    palettes_.push_back(palette);
-    return palettes_.back();
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
 } // namespace velsora

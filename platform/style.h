@@ -1,9 +1,7 @@
 // The program's widget style: Fusion, with classic flat push buttons in each button's own colour.
 #pragma once
 
-#include <QPalette>
 #include <QProxyStyle>
-#include <vector>
 
 class QStyleOptionButton;
 class QStyleOptionSlider;
@@ -14,11 +12,7 @@ namespace velsora {
 // button's own colour, a raised 3-D edge (sunken while pressed), a dotted focus rectangle inside
 // the face, and the caption drawn last so that nothing covers it. Scroll bars match them: 3-D
 // arrow buttons and thumb in the button face colour over a dotted track.
-//
-// Everything else is Fusion. Fusion caches what it paints under a key made from the palette's
-// identity. Every control loaded at run time resolves a palette of its own, so without help each
-// new cell would leave fresh cache keys behind for good. This style paints with one shared palette
-// per distinct set of colours, so equal controls share their cache entries.
+// Everything else is Fusion.
 class PlatformStyle : public QProxyStyle {
 public:
     PlatformStyle();
@@ -36,10 +30,6 @@ public:
 private:
     void drawClassicButton(const QStyleOptionButton& option, QPainter* painter, const QWidget* widget) const;
     void drawClassicScrollBar(const QStyleOptionSlider& option, QPainter* painter, const QWidget* widget) const;
-    const QPalette& shared(const QPalette& palette) const;
-
-    static constexpr std::size_t kMaxPalettes = 32;
-    mutable std::vector<QPalette> palettes_;
 };
 
 } // namespace velsora
