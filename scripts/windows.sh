@@ -39,7 +39,7 @@ fi
 # The minimal program is the start-up benchmark's yardstick under Wine (bench/wine_startup.sh).
 cmake --build "$build" --target velsora velsora_minimal_window
 exe=$build/window/Velsora.exe
-{ read -r version; read -r publisher; } <"$build/velsora-version.txt" # the project's, as CMake has them
+{ read -r version; read -r publisher; read -r description; } <"$build/velsora-version.txt" # the project's, as CMake has them
 
 # One file a player double-clicks: a GUI program that imports nothing but Windows' own DLLs.
 file "$exe"
@@ -95,7 +95,7 @@ make_msi() { # make_msi VERSION: the installer of these files as that version, i
     code=$(python3 -c 'import sys, uuid; print(str(uuid.uuid5(uuid.UUID(sys.argv[1]), sys.argv[2])).upper())' \
         "$upgrade_code" "$1")
     # wixl reads the files from the folder of the .wxs.
-    wixl -a x64 -D Version="$1" -D ProductCode="$code" -D Publisher="$publisher" \
+    wixl -a x64 -D Version="$1" -D ProductCode="$code" -D Publisher="$publisher" -D Description="$description" \
         -o "$build/Velsora-$1-windows-x86_64.msi" "$dir/velsora.wxs"
     rm -rf "$dir"
 }

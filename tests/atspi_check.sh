@@ -8,9 +8,12 @@ set -euo pipefail
 binary=$1
 display=$2
 app_id=$3
-# The window's size at 96 dpi: the design's client area in twips, 15 to a pixel.
-IFS=, read -r width height < <(awk '$1 == "kClient" {print $2}' "$(dirname "$binary")/../velsora-design.txt")
+# The window's caption, and its size at 96 dpi: the design's client area in twips, 15 to a pixel.
+places="$(dirname "$binary")/../velsora-design.txt"
+IFS=, read -r width height < <(awk '$1 == "kClient" {print $2}' "$places")
 width=$((width / 15)) height=$((height / 15))
+VELSORA_CAPTION=$(sed -n 's/^kCaption //p' "$places")
+export VELSORA_CAPTION
 here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -z "${VELSORA_IN_SESSION:-}" ]; then
     exec env VELSORA_IN_SESSION=1 dbus-run-session -- "$0" "$@"

@@ -20,7 +20,7 @@ binary=$1
 places=$2
 here=$(cd "$(dirname "$0")" && pwd)
 startup_class=$(sed -n 's/^StartupWMClass=//p' "$here"/../resources/linux/*.desktop)
-place() { awk -v name="$1" '$1 == name {print $2}' "$places"; } # place kSTART: LEFT,TOP,WIDTH,HEIGHT
+place() { sed -n "s/^$1 //p" "$places"; } # place kStart: LEFT,TOP,WIDTH,HEIGHT; place kCaption: the caption
 # The title is Cyrillic: the X tools print it only in a UTF-8 locale, and C.UTF-8 is always there.
 export LC_ALL=C.UTF-8
 . "$here/../scripts/xvfb.sh"
@@ -110,7 +110,8 @@ play() { # play NAME DPI SCALE SETTING...: the program on one desktop setting, a
         # The tree walk fails when a window goes while it is read (Wine makes and drops helper
         # windows as the program starts): that is a try that found nothing.
         wid=$({ xwininfo -root -tree 2>/dev/null || true; } |
-            awk -v size="${width}x$height" '/Velsora с нечетен брой/ && index($0, size) && !found {print $1; found = 1}')
+            awk -v size="${width}x$height" -v caption="$(place kCaption)" \
+                'index($0, caption) && index($0, size) && !found {print $1; found = 1}')
         [ -n "$wid" ] && xwininfo -id "$wid" 2>/dev/null | grep -q 'Map State: IsViewable' && break
         sleep 0.05
     done
@@ -122,7 +123,7 @@ play() { # play NAME DPI SCALE SETTING...: the program on one desktop setting, a
     fi
     local title hints
     title=$(xprop -id "$wid" _NET_WM_NAME)
-    check "$name: title" grep -q 'Velsora с нечетен брой"$' <<<"$title"
+    check "$name: title" grep -qF "= \"$(place kCaption)\"" <<<"$title"
     # The desktop finds the window's menu entry and icon by its class.
     [ -n "$wine" ] || check "$name: WM_CLASS names the menu entry's StartupWMClass" grep -q "\"$startup_class\"" \
         <<<"$(xprop -id "$wid" WM_CLASS)"
