@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPixmap>
+#include <map>
 
 namespace velsora {
 
@@ -106,17 +107,10 @@ DesignControls::DesignControls(QWidget* form)
 
 Control& DesignControls::find(std::string_view name, Integer index)
 {
-    if (name == "Command3") {
-        return Command3;
-    }
-    if (name == "Command2") {
-        return Command2;
-    }
-    if (name == "List1") {
-        return List1;
-    }
-    if (name == "Image1") {
-        return Image1;
+    const std::map<std::string_view, Control*> single{
+        {"Command3", &Command3}, {"Command2", &Command2}, {"List1", &List1}, {"Image1", &Image1}};
+    if (const auto found = single.find(name); found != single.end()) {
+        return *found->second;
     }
     if (name == "Command1") {
         return Command1(index);
