@@ -107,8 +107,10 @@ void TestBadInput::clicksOnWhatIsNotAButton()
     WindowDriver d;
     d.play(state);
     const int before = d.controls().Command1.count();
-    // The picture, the title, empty window background, the help text.
-    for (const QPoint at : {QPoint(100, 100), QPoint(250, 10), QPoint(450, 300), QPoint(250, 460), QPoint(505, 3)}) {
+    // The picture, the title, the help text, the hidden corner label and empty window background.
+    const auto centre = [&d](const QString& control) { return d.control(control).widget()->geometry().center(); };
+    for (const QPoint at : {centre("Image1"), centre("Label2(0)"), centre("Text1(0)"), centre("Label2(1)"),
+                            QPoint(d.window().width() - 20, d.window().height() / 2)}) {
         QWidget* target = d.window().childAt(at);
         QWidget* receiver = target != nullptr ? target : &d.window();
         QTest::mouseClick(receiver, Qt::LeftButton, {}, receiver->mapFrom(&d.window(), at));
