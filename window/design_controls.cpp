@@ -80,7 +80,8 @@ DesignControls::DesignControls(QWidget* form)
     // Stacking follows the order in which the design lists the controls.
     for (const design::Control& d : design::kControls) {
         Control& control = find(d.name, static_cast<Integer>(d.index));
-        control.place(d.left, d.top, d.width, d.height);
+        control.place(static_cast<Single>(d.left), static_cast<Single>(d.top), static_cast<Single>(d.width),
+                      static_cast<Single>(d.height));
         if (d.colour != design::kStandard) {
             control.setBackColor(colourOf(d));
         }
