@@ -50,8 +50,7 @@ void TestEventBoundary::messageBoxTellsThePlayer()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QString shown;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QFont font;
+    bool looksAnError = false; // an error's icon, in the program's font
     velsora::faults::failAfter(0);
     QTest::mouseClick(window.controls().Command2.button(), Qt::LeftButton);
     // The box waits until the failed handler has returned to the event loop.
@@ -59,8 +58,7 @@ void TestEventBoundary::messageBoxTellsThePlayer()
     QTimer reader;
     QObject::connect(&reader, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            icon = box->icon();
-            font = box->font();
+            looksAnError = box->icon() == QMessageBox::Critical && box->font() == window.font();
             shown = box->text();
             box->accept();
         }
@@ -70,9 +68,7 @@ void TestEventBoundary::messageBoxTellsThePlayer()
     QCOMPARE(shown, QStringLiteral("Грешка 1000 при натискането на „Начало“ (Command2_Click):\n"
                                    "Грешка на прозоречната система: Visible.\n\n"
                                    "Действието е прекъснато. Направените дотук промени остават, а играта продължава."));
-    // An error looks like one, in the program's font.
-    QCOMPARE(icon, QMessageBox::Critical);
-    QCOMPARE(font, window.font());
+    QVERIFY(looksAnError);
     QVERIFY(window.isVisible());
 }
 

@@ -2,9 +2,10 @@
 #include "support/test_main.h"
 #include "support/window_driver.h"
 
+#include "puzzle/example_square.h"
+
 using velsora::Integer;
 using velsora::testing::expectedSums;
-using velsora::testing::siameseSquare;
 using velsora::testing::Steps;
 using velsora::testing::WindowDriver;
 using namespace velsora::testing::steps;
@@ -52,7 +53,10 @@ void TestSums::magicSquare()
     QFETCH(int, n);
     WindowDriver d;
     d.start(QString::number(n));
-    const QStringList square = siameseSquare(n);
+    const auto rows = velsora::siameseSquare(n);
+    QStringList square; // in board order, column by column
+    for (int k = 0; k < n * n; ++k)
+        square << QString::number(rows[std::size_t(k % n)][std::size_t(k / n)]);
     for (int k = 0; k < n * n; ++k) {
         d.selectItem(square[k]);
         d.clickCell(static_cast<Integer>(k));

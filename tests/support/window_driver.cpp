@@ -1,6 +1,5 @@
 // Real mouse clicks on the window's controls, and readings of what they show.
 #include "window_driver.h"
-#include "puzzle/example_square.h"
 
 #include <QApplication>
 #include <QTest>
@@ -182,16 +181,6 @@ QStringList expectedSums(const QStringList& cells, int n)
         sums << QString::number(s);
     }
     return sums;
-}
-
-QStringList siameseSquare(int n)
-{
-    QStringList cells(n * n);
-    const auto rows = velsora::siameseSquare(n);
-    for (int k = 0; k < n * n; ++k) {
-        cells[k] = QString::number(rows[std::size_t(k % n)][std::size_t(k / n)]);
-    }
-    return cells;
 }
 
 } // namespace velsora::testing

@@ -95,9 +95,6 @@ private:
 // Sum of every row, then every column, recomputed from the captions alone.
 [[nodiscard]] QStringList expectedSums(const QStringList& cells, int n);
 
-// The Siamese magic square of odd side n, as cell texts in board order (column by column).
-[[nodiscard]] QStringList siameseSquare(int n);
-
 } // namespace velsora::testing
 
 Q_DECLARE_METATYPE(velsora::testing::Steps)
